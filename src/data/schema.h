@@ -1,0 +1,32 @@
+#ifndef SCHEMA_H
+#define SCHEMA_H
+
+#include <QStringList>
+
+// CREATE TABLE statements of the two store databases, in creation order, as a new empty
+// database gets them. The embedded sample scripts carry the same tables.
+namespace Schema {
+
+QString CreateProductCategories();
+QString CreateProducts();
+QString CreateVendors();
+QString CreateCustomers();
+QString CreateInventory();
+QString CreateUsers();
+QString CreatePOrders();
+QString CreatePODetails();
+QString CreateMerchora();
+QString CreateSalesTransactions();
+QString CreateSalesInvoice();
+
+// Every table of the inventory database, tblMerchora last.
+QStringList InventoryTables();
+// Every table of the sales database, tblMerchora last.
+QStringList SalesTables();
+
+// Insert of the one version-stamp row; the stamp is bound as the only value.
+QString InsertVersionStamp();
+
+} // namespace Schema
+
+#endif // SCHEMA_H

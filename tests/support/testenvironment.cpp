@@ -1,0 +1,56 @@
+#include "testenvironment.h"
+
+#include "DBManager.h"
+#include "utility.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace TestSupport {
+
+IsolatedEnvironment::IsolatedEnvironment()
+{
+    if (!m_dir.isValid())
+        qFatal("Cannot create a temporary folder for the test");
+    const QByteArray root = QFile::encodeName(m_dir.path());
+    const auto point = [&root](const char* variable, const char* sub) {
+        const QByteArray path = root + '/' + sub;
+        QDir().mkpath(QFile::decodeName(path));
+        qputenv(variable, path);
+    };
+    point("HOME", "home");
+    point("XDG_CONFIG_HOME", "config");
+    point("XDG_DATA_HOME", "data");
+    point("XDG_CACHE_HOME", "cache");
+    point("XDG_RUNTIME_DIR", "runtime");
+    QFile::setPermissions(QFile::decodeName(root + "/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void resetSettings()
+{
+    Utility* utility = Utility::GetInstance();
+    utility->GetSettings()->clear();
+    utility->GetSettings()->sync();
+    utility->SetLoggedInUser(QString());
+    utility->SetMainWindow(nullptr);
+    utility->ReloadDateFormat();
+}
+
+void resetDatabases()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    manager->CloseInventoryDataBase();
+    manager->CloseSalesDataBase();
+    manager->SetMainWindow(nullptr);
+    QDir(CDBManager::SampleFolderPath()).removeRecursively();
+}
+
+QString homePath()
+{
+    return QDir::homePath();
+}
+
+} // namespace TestSupport

@@ -1,0 +1,44 @@
+#ifndef TESTENVIRONMENT_H
+#define TESTENVIRONMENT_H
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace TestSupport {
+
+// Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_CACHE_HOME at a fresh temporary folder.
+// Must exist before the application object, so that no real settings file or store database
+// is ever read or written by a test.
+class IsolatedEnvironment
+{
+public:
+    IsolatedEnvironment();
+    QString root() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Clears every stored setting and forgets the logged-in user and the main window.
+void resetSettings();
+// Closes both store connections and removes the sample database folder.
+void resetDatabases();
+// The home folder of this test process.
+QString homePath();
+
+} // namespace TestSupport
+
+// Test main: isolated folders, offscreen platform, then the Qt Test run.
+#define MERCHORA_TEST_MAIN(TestObject)                                                             \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        TestSupport::IsolatedEnvironment environment;                                              \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject testObject;                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&testObject, argc, argv);                                              \
+    }
+
+#endif // TESTENVIRONMENT_H
