@@ -1,9 +1,8 @@
 #include "DBManager.h"
+#include "mainwindow.h"
 #include "utility.h"
-#include "welcomedialog.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QSettings>
 
 int main(int argc, char* argv[])
@@ -13,43 +12,31 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QString::fromLatin1(ORGANIZATION_NAME));
     QApplication::setApplicationVersion(QString::fromLatin1(APP_VERSION));
 
+    // The window starts locked; at the first start its construction also runs the welcome
+    // dialog and the login step.
+    MainWindow window;
     Utility* utility = Utility::GetInstance();
-    QSettings* settings = utility->GetSettings();
-
-    QLabel window;
-    window.setWindowTitle(QString::fromLatin1(PRODUCT_DISPLAY_NAME));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(800, 500);
     utility->SetMainWindow(&window);
 
-    if (utility->ReadInt(QString::fromLatin1(SettingKey::FIRST_TIME_START)) != 0) {
-        WelcomeDialog welcome(&window);
-        welcome.setModal(true);
-        welcome.exec();
-    }
-
+    // Without configured databases the program starts with the sample pair. Both are made
+    // before the home screen reads its figures from them.
+    QSettings* settings = utility->GetSettings();
     CDBManager* manager = CDBManager::GetInstance();
-    if (settings->value(QString::fromLatin1(SettingKey::ACTIVE_INVENTORY_DB), QString())
+    bool showHome = false;
+    if (settings->value(QString::fromLatin1(SettingKey::ACTIVE_INVENTORY_DB))
             .toString()
             .isEmpty()) {
         manager->CloseInventoryDataBase();
         manager->CreateSampleInventoryDB();
+        showHome = true;
     }
-    if (settings->value(QString::fromLatin1(SettingKey::ACTIVE_SALES_DB), QString())
-            .toString()
-            .isEmpty()) {
+    if (settings->value(QString::fromLatin1(SettingKey::ACTIVE_SALES_DB)).toString().isEmpty()) {
         manager->CloseSalesDataBase();
         manager->CreateSampleSalesDB();
     }
+    if (showHome)
+        window.ShowHomeScreen();
 
-    manager->GetInventoryDataBase();
-    manager->GetSalesDataBase();
-    window.setText(QStringLiteral("<h1>%1</h1><p>Inventory database: %2</p><p>Sales database: %3</p>")
-                       .arg(QString::fromLatin1(PRODUCT_DISPLAY_NAME),
-                            manager->IsInventoryConnected() ? QStringLiteral("CONNECTED")
-                                                            : QStringLiteral("DISCONNECTED"),
-                            manager->IsSalesConnected() ? QStringLiteral("CONNECTED")
-                                                        : QStringLiteral("DISCONNECTED")));
     window.show();
     return app.exec();
 }

@@ -10,8 +10,11 @@ WelcomeDialog::WelcomeDialog(QWidget* parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // The picture has a fixed pixel size, so the check box text gets a pixel size that fits the
+    // bottom row beside "Close".
     setStyleSheet(QStringLiteral("QDialog {border-image:url(:/resources/images/welcom_lite.png);} "
-                                 "QCheckBox {background:transparent;  color:black;}"));
+                                 "QCheckBox {background:transparent;  color:black;} "
+                                 "QCheckBox {font-size:12px;}"));
 }
 
 WelcomeDialog::~WelcomeDialog()

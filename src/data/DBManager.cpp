@@ -19,8 +19,10 @@
 
 void LogDatabaseError(const QSqlError& error, const char* file, int line, const char* function)
 {
-    qWarning().noquote() << QStringLiteral("%1:%2 %3:").arg(QString::fromUtf8(file)).arg(line).arg(
-                                QString::fromUtf8(function))
+    qWarning().noquote() << QStringLiteral("%1:%2 %3:")
+                                .arg(QString::fromUtf8(file))
+                                .arg(line)
+                                .arg(QString::fromUtf8(function))
                          << error.databaseText() + QStringLiteral("    ") + error.driverText();
 }
 
@@ -38,16 +40,18 @@ bool SqlScriptReader::Next(QString* statement)
         if (line.isEmpty() || line.startsWith(QLatin1String("DROP")))
             continue;
         statement->append(line);
+        // The COMMIT line ends the script whether or not it carries a ";", so it is checked
+        // before the statement end.
+        if (line.startsWith(QLatin1String("COMMIT"))) {
+            m_finished = true;
+            return true;
+        }
         // A blank between the statement's end and a trailing comment does not hide the ";".
         int end = line.size();
         while (end > 0 && line.at(end - 1).isSpace())
             --end;
         if (end > 0 && line.at(end - 1) == QLatin1Char(';'))
             return true;
-        if (line.startsWith(QLatin1String("COMMIT"))) {
-            m_finished = true;
-            return true;
-        }
     }
     // End of input without a COMMIT line: the script ends here, with what was read so far.
     m_finished = true;
@@ -87,7 +91,6 @@ struct CDBManager::Kind
     const char* sampleScript;
     bool inventory;
 };
-
 
 CDBManager* CDBManager::s_instance = nullptr;
 
@@ -137,26 +140,26 @@ QString CDBManager::SampleFolderPath()
 const CDBManager::Kind& CDBManager::InventoryKind()
 {
     static const CDBManager::Kind kind{INVENTORY_CONNECTION,
-                                      INVENTORY_DB_VERSION,
-                                      SettingKey::ACTIVE_INVENTORY_DB,
-                                      SettingKey::INVENTORY_DATA_FOLDER_PATH,
-                                      "merchorainventory",
-                                      "SAMPLE_INVENTORY_DB_",
-                                      SAMPLE_INVENTORY_SCRIPT,
-                                      true};
+                                       INVENTORY_DB_VERSION,
+                                       SettingKey::ACTIVE_INVENTORY_DB,
+                                       SettingKey::INVENTORY_DATA_FOLDER_PATH,
+                                       "merchorainventory",
+                                       "SAMPLE_INVENTORY_DB_",
+                                       SAMPLE_INVENTORY_SCRIPT,
+                                       true};
     return kind;
 }
 
 const CDBManager::Kind& CDBManager::SalesKind()
 {
     static const CDBManager::Kind kind{SALES_CONNECTION,
-                                      SALES_DB_VERSION,
-                                      SettingKey::ACTIVE_SALES_DB,
-                                      SettingKey::SALES_DATA_FOLDER_PATH,
-                                      "merchorasales",
-                                      "SAMPLE_SALES_DB_",
-                                      SAMPLE_SALES_SCRIPT,
-                                      false};
+                                       SALES_DB_VERSION,
+                                       SettingKey::ACTIVE_SALES_DB,
+                                       SettingKey::SALES_DATA_FOLDER_PATH,
+                                       "merchorasales",
+                                       "SAMPLE_SALES_DB_",
+                                       SAMPLE_SALES_SCRIPT,
+                                       false};
     return kind;
 }
 
@@ -170,18 +173,18 @@ QSqlDatabase& CDBManager::GetSalesDataBase()
     return OpenDataBase(SalesKind(), m_sales, m_salesConnected);
 }
 
-QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connection,
-                                       bool& connected)
+QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connection, bool& connected)
 {
     if (connection)
         return *connection;
 
     QSettings* settings = Utility::GetInstance()->GetSettings();
-    const QString fileName = settings->value(QString::fromLatin1(kind.activeKey), QString()).toString();
+    const QString fileName =
+        settings->value(QString::fromLatin1(kind.activeKey), QString()).toString();
     const QString path = DataBasePath(kind.folderKey, kind.activeKey);
 
-    connection = new QSqlDatabase(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                            QString::fromLatin1(kind.connectionName)));
+    connection = new QSqlDatabase(QSqlDatabase::addDatabase(
+        QStringLiteral("QSQLITE"), QString::fromLatin1(kind.connectionName)));
 
     if (!IsValidDataBase(path, QString::fromLatin1(kind.version))) {
         if (!fileName.isEmpty()) {
@@ -200,7 +203,8 @@ QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connecti
     if (!connection->isOpen()) {
         const bool opened = connection->open();
         QSqlQuery pragma(*connection);
-        const bool foreignKeysOn = opened && pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        const bool foreignKeysOn =
+            opened && pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
         connected = kind.inventory ? foreignKeysOn : opened;
         if (!opened)
             MERCHORA_LOG_DB_ERROR(connection->lastError());
@@ -269,12 +273,14 @@ bool CDBManager::CreateSalesDB()
 bool CDBManager::CreateEmptyDataBase(const Kind& kind)
 {
     QSettings* settings = Utility::GetInstance()->GetSettings();
-    const QString folder = settings->value(QString::fromLatin1(kind.folderKey), QString()).toString();
+    const QString folder =
+        settings->value(QString::fromLatin1(kind.folderKey), QString()).toString();
     if (folder.isEmpty())
         return false;
-    const QString fileName = QString::fromLatin1(kind.newFilePrefix) +
-                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) +
-                             QStringLiteral(".mercdb");
+    const QString fileName =
+        QString::fromLatin1(kind.newFilePrefix) +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) +
+        QStringLiteral(".mercdb");
     const QString path = folder + QLatin1Char('/') + fileName;
 
     bool created = false;

@@ -143,7 +143,7 @@ QString CreateSalesInvoice()
 
 QStringList InventoryTables()
 {
-    return {CreateProductCategories(), CreateProducts(), CreateVendors(),
+    return {CreateProductCategories(), CreateProducts(),  CreateVendors(),
             CreateCustomers(),         CreateInventory(), CreateUsers(),
             CreatePOrders(),           CreatePODetails(), CreateMerchora()};
 }

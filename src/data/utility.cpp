@@ -46,7 +46,8 @@ Utility::~Utility()
 
 void Utility::ReloadDateFormat()
 {
-    const QString format = DisplayFormatFor(ReadString(QString::fromLatin1(SettingKey::DATE_FORMAT)));
+    const QString format =
+        DisplayFormatFor(ReadString(QString::fromLatin1(SettingKey::DATE_FORMAT)));
     if (!format.isEmpty())
         m_dateFormat = format;
 }

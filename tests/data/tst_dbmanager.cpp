@@ -1,0 +1,851 @@
+#include "modaldialoghandler.h"
+#include "storebuilder.h"
+#include "testenvironment.h"
+
+#include "DBManager.h"
+#include "utility.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using TestSupport::StoreBuilder;
+
+namespace {
+
+// Records every state the database manager reports.
+class RecordingListener : public DataBaseStatusListener
+{
+public:
+    void UpdateDataBaseStatus(bool inventoryConnected, bool salesConnected) override
+    {
+        calls.append(qMakePair(inventoryConnected, salesConnected));
+    }
+    QList<QPair<bool, bool>> calls;
+};
+
+// What a configured database file is made of.
+enum class FileSetup
+{
+    Missing,
+    Empty,
+    Text,
+    OtherProgram,
+    Directory,
+    InventoryStore,
+    SalesStore
+};
+
+QSettings* settings()
+{
+    return Utility::GetInstance()->GetSettings();
+}
+
+QString key(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+// Points the settings of one kind of database at folder/fileName.
+void configure(bool inventory, const QString& folder, const QString& fileName)
+{
+    settings()->setValue(key(inventory ? SettingKey::INVENTORY_DATA_FOLDER_PATH
+                                       : SettingKey::SALES_DATA_FOLDER_PATH),
+                         folder);
+    settings()->setValue(
+        key(inventory ? SettingKey::ACTIVE_INVENTORY_DB : SettingKey::ACTIVE_SALES_DB), fileName);
+}
+
+QSqlDatabase& open(bool inventory)
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    return inventory ? manager->GetInventoryDataBase() : manager->GetSalesDataBase();
+}
+
+void close(bool inventory)
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    if (inventory)
+        manager->CloseInventoryDataBase();
+    else
+        manager->CloseSalesDataBase();
+}
+
+// Size and hash of a file, "missing" or "folder"; equal before and after means untouched.
+QByteArray fingerprint(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QByteArrayLiteral("missing");
+    if (info.isDir())
+        return QByteArrayLiteral("folder");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("unreadable");
+    return QByteArray::number(info.size()) + ':' +
+           QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+}
+
+// The short-lived helper connections of the manager that are still registered.
+QStringList helperConnections()
+{
+    QStringList left;
+    for (const char* name : {TEST_CONNECTION, CREATE_CONNECTION}) {
+        if (QSqlDatabase::contains(key(name)))
+            left << key(name);
+    }
+    return left;
+}
+
+bool makeFile(FileSetup setup, const QString& path, const QString& stamp)
+{
+    switch (setup) {
+    case FileSetup::Missing:
+        return !QFileInfo::exists(path);
+    case FileSetup::Empty: {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    }
+    case FileSetup::Text: {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Text) &&
+               file.write("Shopping list\nmilk\nbread\n") > 0;
+    }
+    case FileSetup::OtherProgram: {
+        bool ok = false;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(path);
+            if (db.open()) {
+                QSqlQuery query(db);
+                ok = query.exec(QStringLiteral("CREATE TABLE notes (id INTEGER, body TEXT)"));
+                query.prepare(QStringLiteral("INSERT INTO notes VALUES (?, ?)"));
+                query.addBindValue(1);
+                query.addBindValue(QStringLiteral("remember the milk"));
+                ok = query.exec() && ok;
+                query.finish();
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        return ok;
+    }
+    case FileSetup::Directory:
+        return QDir().mkpath(path);
+    case FileSetup::InventoryStore:
+        return StoreBuilder(StoreBuilder::Kind::Inventory, path, stamp).isOk();
+    case FileSetup::SalesStore:
+        return StoreBuilder(StoreBuilder::Kind::Sales, path, stamp).isOk();
+    }
+    return false;
+}
+
+QVariantList column(const QSqlDatabase& db, const QString& sql)
+{
+    QVariantList values;
+    QSqlQuery query(db);
+    if (!query.exec(sql)) {
+        qWarning() << sql << query.lastError().text();
+        return values;
+    }
+    while (query.next())
+        values << query.value(0);
+    return values;
+}
+
+int rowCount(const QSqlDatabase& db, const QString& table)
+{
+    const QVariantList values = column(db, QStringLiteral("SELECT COUNT(*) FROM [%1]").arg(table));
+    return values.isEmpty() ? -1 : values.first().toInt();
+}
+
+QStringList tablesOf(const QString& path)
+{
+    QStringList tables;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tables_check"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            for (const QVariant& name :
+                 column(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                           "AND name NOT LIKE 'sqlite%' ORDER BY name")))
+                tables << name.toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tables_check"));
+    return tables;
+}
+
+const QStringList INVENTORY_TABLES{
+    QStringLiteral("tblCustomers"), QStringLiteral("tblInventory"),
+    QStringLiteral("tblMerchora"),  QStringLiteral("tblPODetails"),
+    QStringLiteral("tblPOrders"),   QStringLiteral("tblProductCategories"),
+    QStringLiteral("tblProducts"),  QStringLiteral("tblUsers"),
+    QStringLiteral("tblVendors")};
+const QStringList SALES_TABLES{QStringLiteral("tblMerchora"), QStringLiteral("tblSalesInvoice"),
+                               QStringLiteral("tblSalesTransactions")};
+
+QString refusalText(const QString& fileName)
+{
+    return fileName + QStringLiteral(" is not a valid database for this version.  Please create a "
+                                     "new database, or select a valid database.");
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(FileSetup)
+
+// The owner of the inventory and sales connections: sample databases on first start, new
+// empty databases, the checks that refuse files of the wrong kind, and closing and switching.
+class DBManagerTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void createsSampleDatabasesOnFirstStart();
+    void sampleInventoryHasExpectedRows();
+    void sampleSalesHasExpectedRows();
+    void sampleCreationTwiceKeepsData();
+    void inventoryConnectionEnforcesKeys_data();
+    void inventoryConnectionEnforcesKeys();
+    void refusesInvalidDatabase_data();
+    void refusesInvalidDatabase();
+    void errorBoxBelongsToMainWindow();
+    void emptyFileNameDisconnectsSilently_data();
+    void emptyFileNameDisconnectsSilently();
+    void checksDatabaseFile_data();
+    void checksDatabaseFile();
+    void createsEmptyDatabase_data();
+    void createsEmptyDatabase();
+    void newSchemaTakesOptionalContactAndTextCustomer();
+    void createFailsWithoutUsableFolder_data();
+    void createFailsWithoutUsableFolder();
+    void closeRemovesConnectionAndSwitchesFile_data();
+    void closeRemovesConnectionAndSwitchesFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    RecordingListener m_listener;
+    TestSupport::ModalDialogHandler m_dialogs;
+};
+
+void DBManagerTest::initTestCase()
+{
+    // A box that should not have come is closed soon, so a failing test does not linger.
+    m_dialogs.setGraceMs(500);
+}
+
+void DBManagerTest::init()
+{
+    TestSupport::resetSettings();
+    TestSupport::resetDatabases();
+    m_listener.calls.clear();
+    CDBManager::GetInstance()->SetMainWindow(&m_listener);
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void DBManagerTest::cleanup()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    manager->CloseInventoryDataBase();
+    manager->CloseSalesDataBase();
+    manager->SetMainWindow(nullptr);
+    Utility::GetInstance()->SetMainWindow(nullptr);
+    m_dir.reset();
+    const QStringList left = helperConnections();
+    MERCHORA_VERIFY_DIALOGS(m_dialogs);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
+}
+
+void DBManagerTest::createsSampleDatabasesOnFirstStart()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    manager->CreateSampleInventoryDB();
+    manager->CreateSampleSalesDB();
+
+    const QString folder = QDir::homePath() + QStringLiteral("/.merchoralite");
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/SAMPLE_INVENTORY_DB_7.5.0.mercdb")));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/SAMPLE_SALES_DB_7.5.0.mercdb")));
+    QCOMPARE(settings()->value(key(SettingKey::ACTIVE_INVENTORY_DB)).toString(),
+             QStringLiteral("SAMPLE_INVENTORY_DB_7.5.0.mercdb"));
+    QCOMPARE(settings()->value(key(SettingKey::ACTIVE_SALES_DB)).toString(),
+             QStringLiteral("SAMPLE_SALES_DB_7.5.0.mercdb"));
+    for (const char* folderKey :
+         {SettingKey::INVENTORY_DATA_FOLDER_PATH, SettingKey::SALES_DATA_FOLDER_PATH}) {
+        const QString stored = settings()->value(key(folderKey)).toString();
+        QVERIFY2(QDir::isAbsolutePath(stored), qPrintable(stored));
+        QCOMPARE(QDir(stored).canonicalPath(), QDir(folder).canonicalPath());
+    }
+    QVERIFY(helperConnections().isEmpty());
+
+    QVERIFY(manager->GetInventoryDataBase().isOpen());
+    QCOMPARE(m_listener.calls, (QList<QPair<bool, bool>>{{true, false}}));
+    QVERIFY(manager->GetSalesDataBase().isOpen());
+    QCOMPARE(m_listener.calls, (QList<QPair<bool, bool>>{{true, false}, {true, true}}));
+    QVERIFY(manager->IsInventoryConnected());
+    QVERIFY(manager->IsSalesConnected());
+}
+
+void DBManagerTest::sampleInventoryHasExpectedRows()
+{
+    CDBManager::GetInstance()->CreateSampleInventoryDB();
+    const QSqlDatabase db = CDBManager::GetInstance()->GetInventoryDataBase();
+    QVERIFY(db.isOpen());
+
+    QCOMPARE(column(db, QStringLiteral("SELECT NAME FROM tblProductCategories ORDER BY ID")),
+             (QVariantList{QStringLiteral("Medicine"), QStringLiteral("Electronics"),
+                           QStringLiteral("Food"), QStringLiteral("Garments")}));
+
+    QCOMPARE(column(db, QStringLiteral("SELECT PRODUCT_CODE FROM tblProducts ORDER BY ID")),
+             (QVariantList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                           QStringLiteral("4"), QStringLiteral("5")}));
+    QList<double> taxRates;
+    for (const QVariant& rate : column(db, QStringLiteral("SELECT TAX_RATE FROM tblProducts "
+                                                          "ORDER BY ID")))
+        taxRates << rate.toDouble();
+    QCOMPARE(taxRates, (QList<double>{20.0, 8.5, 10.0, 5.0, 0.0}));
+    QCOMPARE(column(db, QStringLiteral("SELECT ITEMS_PER_UNIT FROM tblProducts ORDER BY ID")),
+             (QVariantList{16, 1, 1, 1, 1}));
+    QCOMPARE(rowCount(db, QStringLiteral("tblProducts")), 5);
+    QCOMPARE(column(db, QStringLiteral("SELECT COUNT(*) FROM tblProducts "
+                                       "WHERE IMAGE_FILE IS NOT NULL AND IMAGE_FILE <> ''")),
+             (QVariantList{0}));
+
+    QCOMPARE(rowCount(db, QStringLiteral("tblUsers")), 0);
+    QCOMPARE(rowCount(db, QStringLiteral("tblVendors")), 4);
+    QCOMPARE(rowCount(db, QStringLiteral("tblCustomers")), 3);
+    const QVariantList addresses =
+        column(db, QStringLiteral("SELECT ADDRESS FROM tblVendors UNION ALL "
+                                  "SELECT ADDRESS FROM tblCustomers"));
+    QCOMPARE(addresses.size(), 7);
+    for (const QVariant& address : addresses) {
+        const QString text = address.toString();
+        QVERIFY2(!text.isEmpty(), "an address is empty");
+        QVERIFY2(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')),
+                 qPrintable(text));
+    }
+
+    QCOMPARE(column(db, QStringLiteral("SELECT BAR_CODE FROM tblInventory ORDER BY ID")),
+             (QVariantList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                           QStringLiteral("4"), QStringLiteral("5")}));
+    QCOMPARE(column(db, QStringLiteral("SELECT COUNT(*) FROM tblInventory "
+                                       "WHERE SHOW_ON_POS = 1 AND SUB_ITEMS = 0")),
+             (QVariantList{5}));
+
+    QCOMPARE(column(db, QStringLiteral("SELECT STATUS FROM tblPOrders ORDER BY ID")),
+             (QVariantList{QStringLiteral("DRAFT"), QStringLiteral("DRAFT")}));
+    QCOMPARE(column(db, QStringLiteral("SELECT COUNT(d.ID) FROM tblPOrders o "
+                                       "LEFT JOIN tblPODetails d ON d.PORDER_ID = o.ID "
+                                       "GROUP BY o.ID ORDER BY o.ID")),
+             (QVariantList{1, 1}));
+    QCOMPARE(rowCount(db, QStringLiteral("tblPODetails")), 2);
+}
+
+void DBManagerTest::sampleSalesHasExpectedRows()
+{
+    CDBManager::GetInstance()->CreateSampleSalesDB();
+    const QSqlDatabase db = CDBManager::GetInstance()->GetSalesDataBase();
+    QVERIFY(db.isOpen());
+
+    QSqlQuery sales(db);
+    QVERIFY(sales.exec(QStringLiteral("SELECT ID, USER_ID, CUSTOMER_ID, GRAND_TOTAL, PAID, "
+                                      "[RETURN] FROM tblSalesTransactions ORDER BY ID")));
+    const QSet<QString> users{QStringLiteral("admin"), QStringLiteral("guest"),
+                              QStringLiteral("NO LOGGED IN USER")};
+    QList<qint64> saleIds;
+    while (sales.next()) {
+        saleIds << sales.value(0).toLongLong();
+        QVERIFY2(users.contains(sales.value(1).toString()), qPrintable(sales.value(1).toString()));
+        bool ok = false;
+        const int customer = sales.value(2).toString().toInt(&ok);
+        QVERIFY(ok && customer >= 0 && customer <= 2);
+        const double grandTotal = sales.value(3).toDouble();
+        const double paid = sales.value(4).toDouble();
+        const double change = sales.value(5).toDouble();
+        QVERIFY2(qAbs(change - (grandTotal - paid)) < 1e-6,
+                 qPrintable(QStringLiteral("sale %1: RETURN %2, GRAND_TOTAL %3, PAID %4")
+                                .arg(saleIds.last())
+                                .arg(change)
+                                .arg(grandTotal)
+                                .arg(paid)));
+    }
+    QCOMPARE(saleIds.size(), 5);
+
+    QCOMPARE(rowCount(db, QStringLiteral("tblSalesInvoice")), 8);
+    QSqlQuery lines(db);
+    QVERIFY(lines.exec(QStringLiteral("SELECT TRANSACTION_ID, ITEM_INDEX, SUB_ITEMS "
+                                      "FROM tblSalesInvoice ORDER BY TRANSACTION_ID, ID")));
+    qint64 currentSale = -1;
+    int nextIndex = 0;
+    while (lines.next()) {
+        const qint64 sale = lines.value(0).toLongLong();
+        QVERIFY2(saleIds.contains(sale), "a line belongs to no sale");
+        if (sale != currentSale) {
+            currentSale = sale;
+            nextIndex = 0;
+        }
+        QCOMPARE(lines.value(1).toInt(), nextIndex++);
+        QCOMPARE(lines.value(2).toString(), QStringLiteral("0"));
+    }
+}
+
+void DBManagerTest::sampleCreationTwiceKeepsData()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    const auto counts = [manager]() {
+        QList<int> result;
+        for (const QString& table : INVENTORY_TABLES)
+            result << rowCount(manager->GetInventoryDataBase(), table);
+        for (const QString& table : SALES_TABLES)
+            result << rowCount(manager->GetSalesDataBase(), table);
+        manager->CloseInventoryDataBase();
+        manager->CloseSalesDataBase();
+        return result;
+    };
+
+    manager->CreateSampleInventoryDB();
+    manager->CreateSampleSalesDB();
+    const QList<int> first = counts();
+    QVERIFY(!first.contains(-1));
+    QCOMPARE(first.at(INVENTORY_TABLES.indexOf(QStringLiteral("tblProductCategories"))), 4);
+
+    // The second run finds the tables and rows in place; its failing statements only log.
+    manager->CreateSampleInventoryDB();
+    manager->CreateSampleSalesDB();
+    QCOMPARE(counts(), first);
+    QCOMPARE(settings()->value(key(SettingKey::ACTIVE_INVENTORY_DB)).toString(),
+             QStringLiteral("SAMPLE_INVENTORY_DB_7.5.0.mercdb"));
+    QVERIFY(manager->IsValidDataBase(CDBManager::InventoryDataBasePath(),
+                                     QStringLiteral("INVENTORY_7.0.0")));
+    QVERIFY(
+        manager->IsValidDataBase(CDBManager::SalesDataBasePath(), QStringLiteral("SALES_7.0.0")));
+}
+
+void DBManagerTest::inventoryConnectionEnforcesKeys_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<bool>("succeeds");
+
+    const QString addProduct = QStringLiteral("INSERT INTO tblProducts (CATEGORY_ID, PRODUCT_CODE, "
+                                              "NAME, ITEMS_PER_UNIT, TAX_RATE) VALUES (?,?,?,?,?)");
+    const QString addBatch = QStringLiteral(
+        "INSERT INTO tblInventory (PRODUCT_ID, VENDOR_ID, BAR_CODE, BATCH_NUMBER, EXPIRY_DATE, "
+        "PURCHASE_PRICE, SALE_PRICE, QUANTITY, SUB_ITEMS, SHOW_ON_POS, DISCOUNT) "
+        "VALUES (?,?,?,?,?,?,?,?,?,?,?)");
+
+    QTest::newRow("delete category with products")
+        << QStringLiteral("DELETE FROM tblProductCategories WHERE ID = ?") << QVariantList{1}
+        << false;
+    QTest::newRow("delete vendor with batches")
+        << QStringLiteral("DELETE FROM tblVendors WHERE ID = ?") << QVariantList{1} << false;
+    QTest::newRow("same product code")
+        << addProduct << QVariantList{1, QStringLiteral("1"), QStringLiteral("Copy"), 1, 0.0}
+        << false;
+    QTest::newRow("same bar code") << addBatch << QVariantList{1,
+                                                               1,
+                                                               QStringLiteral("1"),
+                                                               QStringLiteral("X1"),
+                                                               QStringLiteral("2030-01-31"),
+                                                               1.0,
+                                                               2.0,
+                                                               5,
+                                                               0,
+                                                               1,
+                                                               0.0}
+                                   << false;
+    QTest::newRow("batch of unknown product") << addBatch
+                                              << QVariantList{999,
+                                                              1,
+                                                              QStringLiteral("NEW-1"),
+                                                              QStringLiteral("X1"),
+                                                              QStringLiteral("2030-01-31"),
+                                                              1.0,
+                                                              2.0,
+                                                              5,
+                                                              0,
+                                                              1,
+                                                              0.0}
+                                              << false;
+    QTest::newRow("new product code")
+        << addProduct << QVariantList{1, QStringLiteral("6"), QStringLiteral("New"), 1, 0.0}
+        << true;
+    QTest::newRow("new bar code") << addBatch << QVariantList{1,
+                                                              1,
+                                                              QStringLiteral("NEW-1"),
+                                                              QStringLiteral("X1"),
+                                                              QStringLiteral("2030-01-31"),
+                                                              1.0,
+                                                              2.0,
+                                                              5,
+                                                              0,
+                                                              1,
+                                                              0.0}
+                                  << true;
+    QTest::newRow("delete batch") << QStringLiteral("DELETE FROM tblInventory WHERE BAR_CODE = ?")
+                                  << QVariantList{QStringLiteral("5")} << true;
+}
+
+void DBManagerTest::inventoryConnectionEnforcesKeys()
+{
+    QFETCH(QString, sql);
+    QFETCH(QVariantList, values);
+    QFETCH(bool, succeeds);
+
+    CDBManager::GetInstance()->CreateSampleInventoryDB();
+    QSqlQuery query(CDBManager::GetInstance()->GetInventoryDataBase());
+    QVERIFY(query.prepare(sql));
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    QCOMPARE(query.exec(), succeeds);
+    if (succeeds)
+        QCOMPARE(query.numRowsAffected(), 1);
+}
+
+void DBManagerTest::refusesInvalidDatabase_data()
+{
+    QTest::addColumn<bool>("inventory");
+    QTest::addColumn<FileSetup>("setup");
+    QTest::addColumn<QString>("stamp");
+
+    const QString standard = QStringLiteral("default");
+    QTest::newRow("inventory: missing") << true << FileSetup::Missing << QString();
+    QTest::newRow("inventory: empty") << true << FileSetup::Empty << QString();
+    QTest::newRow("inventory: text") << true << FileSetup::Text << QString();
+    QTest::newRow("inventory: other program") << true << FileSetup::OtherProgram << QString();
+    QTest::newRow("inventory: sales store") << true << FileSetup::SalesStore << standard;
+    QTest::newRow("inventory: wrong stamp")
+        << true << FileSetup::InventoryStore << QStringLiteral("INVENTORY_6.0.0");
+    QTest::newRow("inventory: no stamp") << true << FileSetup::InventoryStore << QString();
+    QTest::newRow("sales: missing") << false << FileSetup::Missing << QString();
+    QTest::newRow("sales: empty") << false << FileSetup::Empty << QString();
+    QTest::newRow("sales: text") << false << FileSetup::Text << QString();
+    QTest::newRow("sales: other program") << false << FileSetup::OtherProgram << QString();
+    QTest::newRow("sales: inventory store") << false << FileSetup::InventoryStore << standard;
+    QTest::newRow("sales: wrong stamp")
+        << false << FileSetup::SalesStore << QStringLiteral("SALES_6.0.0");
+}
+
+void DBManagerTest::refusesInvalidDatabase()
+{
+    QFETCH(bool, inventory);
+    QFETCH(FileSetup, setup);
+    QFETCH(QString, stamp);
+
+    const QString fileName = QStringLiteral("my store.mercdb");
+    const QString path = m_dir->filePath(fileName);
+    QVERIFY(makeFile(setup, path, stamp));
+    configure(inventory, m_dir->path(), fileName);
+    const QByteArray before = fingerprint(path);
+
+    QString text;
+    QString title;
+    m_dialogs.expectMessageBox(QMessageBox::Ok, &text, &title);
+    QSqlDatabase& db = open(inventory);
+    QCOMPARE(m_dialogs.pendingCount(), 0);
+    QCOMPARE(title, QStringLiteral("Error"));
+    QCOMPARE(text, refusalText(fileName));
+
+    QVERIFY(!m_listener.calls.isEmpty());
+    const QPair<bool, bool> state = m_listener.calls.last();
+    QVERIFY(!(inventory ? state.first : state.second));
+    CDBManager* manager = CDBManager::GetInstance();
+    QVERIFY(!(inventory ? manager->IsInventoryConnected() : manager->IsSalesConnected()));
+    QVERIFY(!db.isOpen());
+    {
+        QSqlQuery query(db);
+        QVERIFY(!query.exec(QStringLiteral("SELECT 1")));
+    }
+    QCOMPARE(fingerprint(path), before);
+    QVERIFY(helperConnections().isEmpty());
+
+    // Asked again, the manager hands out the same refused connection without a second box.
+    QSqlDatabase& again = open(inventory);
+    QCOMPARE(&again, &db);
+    const QStringList problems = m_dialogs.finish();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+
+    // Once closed, the file is checked again and refused again.
+    close(inventory);
+    text.clear();
+    m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
+    QVERIFY(!open(inventory).isOpen());
+    QCOMPARE(text, refusalText(fileName));
+    QCOMPARE(fingerprint(path), before);
+}
+
+void DBManagerTest::errorBoxBelongsToMainWindow()
+{
+    QWidget window;
+    Utility::GetInstance()->SetMainWindow(&window);
+    configure(true, m_dir->path(), QStringLiteral("absent.mercdb"));
+
+    QWidget* parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    m_dialogs.expect(
+        [&parent, &icon](QWidget* dialog) {
+            parent = dialog->parentWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                icon = box->icon();
+            TestSupport::pressButton(dialog, QMessageBox::Ok);
+        },
+        QStringLiteral("error box"));
+    CDBManager::GetInstance()->GetInventoryDataBase();
+    QCOMPARE(m_dialogs.pendingCount(), 0);
+    QCOMPARE(parent, &window);
+    QCOMPARE(icon, QMessageBox::Information);
+}
+
+void DBManagerTest::emptyFileNameDisconnectsSilently_data()
+{
+    QTest::addColumn<bool>("inventory");
+    QTest::addColumn<bool>("withFolder");
+
+    QTest::newRow("inventory, nothing set") << true << false;
+    QTest::newRow("inventory, folder set") << true << true;
+    QTest::newRow("sales, nothing set") << false << false;
+    QTest::newRow("sales, folder set") << false << true;
+}
+
+void DBManagerTest::emptyFileNameDisconnectsSilently()
+{
+    QFETCH(bool, inventory);
+    QFETCH(bool, withFolder);
+
+    if (withFolder)
+        configure(inventory, m_dir->path(), QString());
+    const QSqlDatabase db = open(inventory);
+    QVERIFY(!db.isOpen());
+    QCOMPARE(m_listener.calls, (QList<QPair<bool, bool>>{{false, false}}));
+    const QStringList problems = m_dialogs.finish();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+}
+
+void DBManagerTest::checksDatabaseFile_data()
+{
+    QTest::addColumn<FileSetup>("setup");
+    QTest::addColumn<QString>("stamp");
+    QTest::addColumn<QString>("expectedVersion");
+    QTest::addColumn<bool>("valid");
+
+    const QString standard = QStringLiteral("default");
+    const QString inventory = QStringLiteral("INVENTORY_7.0.0");
+    const QString sales = QStringLiteral("SALES_7.0.0");
+    QTest::newRow("inventory store") << FileSetup::InventoryStore << standard << inventory << true;
+    QTest::newRow("sales store") << FileSetup::SalesStore << standard << sales << true;
+    QTest::newRow("sales store as inventory")
+        << FileSetup::SalesStore << standard << inventory << false;
+    QTest::newRow("inventory store as sales")
+        << FileSetup::InventoryStore << standard << sales << false;
+    QTest::newRow("older stamp") << FileSetup::InventoryStore << QStringLiteral("INVENTORY_6.0.0")
+                                 << inventory << false;
+    QTest::newRow("no stamp") << FileSetup::InventoryStore << QString() << inventory << false;
+    QTest::newRow("missing file") << FileSetup::Missing << QString() << inventory << false;
+    QTest::newRow("empty file") << FileSetup::Empty << QString() << inventory << false;
+    QTest::newRow("text file") << FileSetup::Text << QString() << inventory << false;
+    QTest::newRow("other program") << FileSetup::OtherProgram << QString() << inventory << false;
+    QTest::newRow("directory") << FileSetup::Directory << QString() << inventory << false;
+}
+
+void DBManagerTest::checksDatabaseFile()
+{
+    QFETCH(FileSetup, setup);
+    QFETCH(QString, stamp);
+    QFETCH(QString, expectedVersion);
+    QFETCH(bool, valid);
+
+    const QString path = m_dir->filePath(QStringLiteral("checked.mercdb"));
+    QVERIFY(makeFile(setup, path, stamp));
+    const QByteArray before = fingerprint(path);
+
+    QCOMPARE(CDBManager::GetInstance()->IsValidDataBase(path, expectedVersion), valid);
+    QCOMPARE(fingerprint(path), before);
+    QVERIFY(helperConnections().isEmpty());
+    // Checking reports nothing and connects nothing.
+    QVERIFY(m_listener.calls.isEmpty());
+}
+
+void DBManagerTest::createsEmptyDatabase_data()
+{
+    QTest::addColumn<bool>("inventory");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QStringList>("tables");
+    QTest::addColumn<QString>("version");
+
+    QTest::newRow("inventory") << true << QStringLiteral("merchorainventory") << INVENTORY_TABLES
+                               << QStringLiteral("INVENTORY_7.0.0");
+    QTest::newRow("sales") << false << QStringLiteral("merchorasales") << SALES_TABLES
+                           << QStringLiteral("SALES_7.0.0");
+}
+
+void DBManagerTest::createsEmptyDatabase()
+{
+    QFETCH(bool, inventory);
+    QFETCH(QString, prefix);
+    QFETCH(QStringList, tables);
+    QFETCH(QString, version);
+
+    CDBManager* manager = CDBManager::GetInstance();
+    settings()->setValue(key(inventory ? SettingKey::INVENTORY_DATA_FOLDER_PATH
+                                       : SettingKey::SALES_DATA_FOLDER_PATH),
+                         m_dir->path());
+    const QDateTime started = QDateTime::currentDateTime();
+    QVERIFY(inventory ? manager->CreateInventoryDB() : manager->CreateSalesDB());
+    QVERIFY(helperConnections().isEmpty());
+
+    const QString fileName =
+        settings()
+            ->value(key(inventory ? SettingKey::ACTIVE_INVENTORY_DB : SettingKey::ACTIVE_SALES_DB))
+            .toString();
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^%1(\\d{14})\\.mercdb$").arg(prefix)).match(fileName);
+    QVERIFY2(match.hasMatch(), qPrintable(fileName));
+    // The digits are the local time of creation.
+    const QDateTime stamped =
+        QDateTime::fromString(match.captured(1), QStringLiteral("yyyyMMddHHmmss"));
+    QVERIFY2(stamped.isValid(), qPrintable(match.captured(1)));
+    QVERIFY2(qAbs(started.secsTo(stamped)) <= 60, qPrintable(match.captured(1)));
+
+    const QString path = m_dir->filePath(fileName);
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(tablesOf(path), tables);
+    QVERIFY(manager->IsValidDataBase(path, version));
+
+    // The new database is the one the manager opens next.
+    const QSqlDatabase db = open(inventory);
+    QVERIFY(db.isOpen());
+    QCOMPARE(column(db, QStringLiteral("SELECT DB_VERSION FROM tblMerchora")),
+             (QVariantList{version}));
+    QVERIFY(!m_listener.calls.isEmpty());
+    QVERIFY(inventory ? m_listener.calls.last().first : m_listener.calls.last().second);
+}
+
+void DBManagerTest::newSchemaTakesOptionalContactAndTextCustomer()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    settings()->setValue(key(SettingKey::INVENTORY_DATA_FOLDER_PATH), m_dir->path());
+    settings()->setValue(key(SettingKey::SALES_DATA_FOLDER_PATH), m_dir->path());
+    QVERIFY(manager->CreateInventoryDB());
+    QVERIFY(manager->CreateSalesDB());
+
+    QSqlQuery inventory(manager->GetInventoryDataBase());
+    for (const QString& table : {QStringLiteral("tblVendors"), QStringLiteral("tblCustomers")}) {
+        QVERIFY(inventory.prepare(QStringLiteral("INSERT INTO %1 (NAME) VALUES (?)").arg(table)));
+        inventory.addBindValue(QStringLiteral("No Phone Ltd"));
+        QVERIFY2(inventory.exec(),
+                 qPrintable(table + QLatin1Char(' ') + inventory.lastError().text()));
+    }
+
+    QSqlQuery sales(manager->GetSalesDataBase());
+    QVERIFY(sales.prepare(QStringLiteral("INSERT INTO tblSalesTransactions (USER_ID, CUSTOMER_ID, "
+                                         "TIME_STAMP, GRAND_TOTAL, PAID, [RETURN]) "
+                                         "VALUES (?,?,?,?,?,?)")));
+    for (const QVariant& value :
+         QVariantList{QStringLiteral("admin"), 2, QStringLiteral("2026-03-05"), 9.5, 10.0, -0.5})
+        sales.addBindValue(value);
+    QVERIFY2(sales.exec(), qPrintable(sales.lastError().text()));
+    // A customer number is kept as text, the way the sale screen stores it.
+    QCOMPARE(column(manager->GetSalesDataBase(),
+                    QStringLiteral("SELECT typeof(CUSTOMER_ID) FROM tblSalesTransactions")),
+             (QVariantList{QStringLiteral("text")}));
+}
+
+void DBManagerTest::createFailsWithoutUsableFolder_data()
+{
+    QTest::addColumn<bool>("inventory");
+    QTest::addColumn<bool>("emptySetting");
+
+    QTest::newRow("inventory, missing folder") << true << false;
+    QTest::newRow("inventory, empty setting") << true << true;
+    QTest::newRow("sales, missing folder") << false << false;
+    QTest::newRow("sales, empty setting") << false << true;
+}
+
+void DBManagerTest::createFailsWithoutUsableFolder()
+{
+    QFETCH(bool, inventory);
+    QFETCH(bool, emptySetting);
+
+    const QString missing = m_dir->filePath(QStringLiteral("not/there"));
+    configure(inventory, emptySetting ? QString() : missing, QStringLiteral("previous.mercdb"));
+
+    CDBManager* manager = CDBManager::GetInstance();
+    QVERIFY(!(inventory ? manager->CreateInventoryDB() : manager->CreateSalesDB()));
+    QCOMPARE(
+        settings()
+            ->value(key(inventory ? SettingKey::ACTIVE_INVENTORY_DB : SettingKey::ACTIVE_SALES_DB))
+            .toString(),
+        QStringLiteral("previous.mercdb"));
+    QVERIFY(!QFileInfo::exists(missing));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QVERIFY(helperConnections().isEmpty());
+}
+
+void DBManagerTest::closeRemovesConnectionAndSwitchesFile_data()
+{
+    QTest::addColumn<bool>("inventory");
+
+    QTest::newRow("inventory") << true;
+    QTest::newRow("sales") << false;
+}
+
+void DBManagerTest::closeRemovesConnectionAndSwitchesFile()
+{
+    QFETCH(bool, inventory);
+
+    const StoreBuilder::Kind kind =
+        inventory ? StoreBuilder::Kind::Inventory : StoreBuilder::Kind::Sales;
+    const QString connection = key(inventory ? INVENTORY_CONNECTION : SALES_CONNECTION);
+    const QString probe = inventory ? QStringLiteral("SELECT NAME FROM tblProductCategories")
+                                    : QStringLiteral("SELECT USER_ID FROM tblSalesTransactions");
+    // Two stores told apart by the one row each holds.
+    for (const QString& name : {QStringLiteral("alpha"), QStringLiteral("beta")}) {
+        StoreBuilder store(kind, m_dir->filePath(name + QStringLiteral(".mercdb")));
+        QVERIFY(store.isOk());
+        if (inventory)
+            QVERIFY(store.addCategory(name) > 0);
+        else
+            QVERIFY(store.addSale(name, 0, QDate(2026, 3, 5), 1.0, 1.0) > 0);
+    }
+
+    configure(inventory, m_dir->path(), QStringLiteral("alpha.mercdb"));
+    QCOMPARE(column(open(inventory), probe), (QVariantList{QStringLiteral("alpha")}));
+    QVERIFY(QSqlDatabase::connectionNames().contains(connection));
+
+    // Until it is closed, the open connection stays with the first file.
+    configure(inventory, m_dir->path(), QStringLiteral("beta.mercdb"));
+    QCOMPARE(column(open(inventory), probe), (QVariantList{QStringLiteral("alpha")}));
+
+    close(inventory);
+    QVERIFY(!QSqlDatabase::connectionNames().contains(connection));
+    close(inventory); // closing twice is harmless
+    QVERIFY(!QSqlDatabase::connectionNames().contains(connection));
+
+    QCOMPARE(column(open(inventory), probe), (QVariantList{QStringLiteral("beta")}));
+    QVERIFY(QSqlDatabase::connectionNames().contains(connection));
+    QVERIFY(inventory ? m_listener.calls.last().first : m_listener.calls.last().second);
+}
+
+MERCHORA_TEST_MAIN(DBManagerTest)
+#include "tst_dbmanager.moc"

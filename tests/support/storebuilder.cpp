@@ -37,8 +37,8 @@ StoreBuilder::StoreBuilder(Kind kind, const QString& path, const QString& stamp)
     }
     QString version = stamp;
     if (version == QLatin1String("default"))
-        version = QString::fromLatin1(kind == Kind::Inventory ? INVENTORY_DB_VERSION
-                                                              : SALES_DB_VERSION);
+        version =
+            QString::fromLatin1(kind == Kind::Inventory ? INVENTORY_DB_VERSION : SALES_DB_VERSION);
     if (!version.isEmpty()) {
         query.prepare(Schema::InsertVersionStamp());
         query.addBindValue(version);
@@ -152,8 +152,8 @@ qint64 StoreBuilder::addCustomer(const QString& name, const QString& address, co
 }
 
 qint64 StoreBuilder::addBatch(qint64 productId, qint64 vendorId, const QString& barCode,
-                              int quantity, double salePrice, double purchasePrice,
-                              double discount, int subItems, bool showOnPos, const QDate& expiry)
+                              int quantity, double salePrice, double purchasePrice, double discount,
+                              int subItems, bool showOnPos, const QDate& expiry)
 {
     return insert(QStringLiteral("tblInventory"),
                   {{QStringLiteral("PRODUCT_ID"), productId},
@@ -189,12 +189,12 @@ qint64 StoreBuilder::addSale(const QString& user, const QVariant& customerId, co
                    {QStringLiteral("TIME_STAMP"), date.toString(Qt::ISODate)},
                    {QStringLiteral("GRAND_TOTAL"), grandTotal},
                    {QStringLiteral("PAID"), paid},
-                   {QStringLiteral("RETURN"), paid - grandTotal}});
+                   {QStringLiteral("RETURN"), grandTotal - paid}});
 }
 
-qint64 StoreBuilder::addSaleLine(qint64 saleId, int index, const QString& productName,
-                                 int quantity, double salePrice, double purchasePrice,
-                                 double discount, const QString& subItems)
+qint64 StoreBuilder::addSaleLine(qint64 saleId, int index, const QString& productName, int quantity,
+                                 double salePrice, double purchasePrice, double discount,
+                                 const QString& subItems)
 {
     return insert(QStringLiteral("tblSalesInvoice"),
                   {{QStringLiteral("TRANSACTION_ID"), saleId},

@@ -13,7 +13,11 @@ namespace TestSupport {
 class StoreBuilder
 {
 public:
-    enum class Kind { Inventory, Sales };
+    enum class Kind
+    {
+        Inventory,
+        Sales
+    };
 
     // Creates (or opens, if it exists) the file at path and creates the tables. An empty stamp
     // leaves tblMerchora empty; the default is the stamp that suits the kind.
@@ -45,9 +49,8 @@ public:
     qint64 addCustomer(const QString& name, const QString& address = QString(),
                        const QString& email = QString(), const QString& phone = QString());
     qint64 addBatch(qint64 productId, qint64 vendorId, const QString& barCode, int quantity,
-                    double salePrice, double purchasePrice, double discount = 0.0,
-                    int subItems = 0, bool showOnPos = true,
-                    const QDate& expiry = QDate(2030, 1, 31));
+                    double salePrice, double purchasePrice, double discount = 0.0, int subItems = 0,
+                    bool showOnPos = true, const QDate& expiry = QDate(2030, 1, 31));
     qint64 addUser(const QString& login, const QString& password, const QString& role,
                    const QString& firstName = QStringLiteral("Test"),
                    const QString& lastName = QStringLiteral("User"));

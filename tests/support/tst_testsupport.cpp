@@ -104,8 +104,8 @@ void TestSupportTest::fillsFileDialog()
 {
     const QString target = QDir::homePath() + QStringLiteral("/out.csv");
     m_dialogs.expectFileDialog(target);
-    const QString chosen = QFileDialog::getSaveFileName(nullptr, QStringLiteral("Save"),
-                                                        QDir::homePath());
+    const QString chosen =
+        QFileDialog::getSaveFileName(nullptr, QStringLiteral("Save"), QDir::homePath());
     QCOMPARE(chosen, target);
     QVERIFY(m_dialogs.finish().isEmpty());
 }

@@ -1,0 +1,107 @@
+#include "logindialog.h"
+#include "ui_logindialog.h"
+
+#include "DBManager.h"
+#include "passwordhash.h"
+
+#include <QPixmap>
+#include <QSqlError>
+#include <QSqlQuery>
+
+bool AuthenticateUser(const QSqlDatabase& db, const QString& loginName, const QString& password,
+                      LoginResult* result)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT ID, FIRST_NAME, LAST_NAME, LOGIN_NAME, PASSWORD, ROLE "
+                                 "FROM tblUsers WHERE LOGIN_NAME = ?"));
+    query.addBindValue(loginName);
+    if (!query.exec()) {
+        MERCHORA_LOG_DB_ERROR(query.lastError());
+        return false;
+    }
+    if (!query.next())
+        return false;
+
+    const QString stored = query.value(4).toString();
+    if (!PasswordHash::Matches(password, stored))
+        return false;
+
+    const QVariant id = query.value(0);
+    if (result) {
+        result->firstName = query.value(1).toString();
+        result->lastName = query.value(2).toString();
+        result->loginName = query.value(3).toString();
+        result->role = query.value(5).toString();
+    }
+    query.finish();
+
+    // An old plain-text password is stored as a hash from its first successful login on.
+    if (!PasswordHash::IsHashed(stored)) {
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE tblUsers SET PASSWORD = ? WHERE ID = ?"));
+        update.addBindValue(PasswordHash::Hash(password));
+        update.addBindValue(id);
+        if (!update.exec())
+            MERCHORA_LOG_DB_ERROR(update.lastError());
+    }
+    return true;
+}
+
+LoginDialog::LoginDialog(QWidget* parent) : MerchoraDialog(parent), ui(new Ui::LoginDialog)
+{
+    ui->setupUi(this);
+    ui->labelLogo->setPixmap(QPixmap(QStringLiteral(":/resources/images/merchora_logo.png"))
+                                 .scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Keep a line for the message so the dialog does not grow on the first failure.
+    ui->labelMessage->setMinimumHeight(ui->labelMessage->fontMetrics().height() * 2);
+    ui->labelMessage->clear();
+    ui->editUserName->setFocus();
+}
+
+LoginDialog::~LoginDialog()
+{
+    delete ui;
+}
+
+void LoginDialog::on_buttonLogin_clicked()
+{
+    ui->labelMessage->clear();
+
+    const QString userName = ui->editUserName->text();
+    const QString password = ui->editPassword->text();
+    if (userName.isEmpty() || password.isEmpty()) {
+        ShowFailure(tr("Please enter valid User Name or Password (%1)"));
+        return;
+    }
+
+    CDBManager* manager = CDBManager::GetInstance();
+    LoginResult found;
+    if (!AuthenticateUser(manager->GetInventoryDataBase(), userName, password, &found)) {
+        ShowFailure(tr("Login failed. Please try again (%1)"));
+        // The next attempt opens the database afresh, e.g. after it was replaced.
+        manager->CloseInventoryDataBase();
+        return;
+    }
+
+    if (m_result) {
+        m_result->firstName = found.firstName;
+        m_result->lastName = found.lastName;
+        m_result->loginName = found.loginName;
+        m_result->role = found.role;
+        m_result->cancelled = false;
+    }
+    accept();
+}
+
+void LoginDialog::on_buttonCancel_clicked()
+{
+    if (m_result)
+        m_result->cancelled = true;
+    reject();
+}
+
+void LoginDialog::ShowFailure(const QString& textWithCount)
+{
+    ++m_attempts;
+    ui->labelMessage->setText(textWithCount.arg(m_attempts));
+}

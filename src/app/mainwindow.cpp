@@ -1,0 +1,379 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "aboutdialog.h"
+#include "errordialog.h"
+#include "homescreen.h"
+#include "logindialog.h"
+#include "manageusers.h"
+#include "merchoradialog.h"
+#include "qposdialog.h"
+#include "utility.h"
+#include "welcomedialog.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QScroller>
+#include <QScrollerProperties>
+#include <QSettings>
+#include <QShowEvent>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+const char kDarkSheet[] = ":/resources/stylesheets/WindowsStyleSheet.txt";
+const char kLightSheet[] = ":/resources/stylesheets/WindowsStyleSheetLight.txt";
+const char kSalesPersonRole[] = "SALES PERSON";
+const int kNavigatorWidth = 240;
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+{
+    ApplyStoredTheme();
+    ui->setupUi(this);
+    m_uiReady = true;
+    const bool dark = Utility::GetInstance()->ReadString(QString::fromLatin1(SettingKey::THEME)) ==
+                      QLatin1String("dark");
+    ui->action_Dark_Theme->setEnabled(!dark);
+    ui->action_Light_Theme->setEnabled(dark);
+
+    // Touch screens: the navigator scrolls by dragging with the finger (left button).
+    QScroller::grabGesture(ui->scrollArea->viewport(), QScroller::LeftMouseButtonGesture);
+    QScrollerProperties properties =
+        QScroller::scroller(ui->scrollArea->viewport())->scrollerProperties();
+    properties.setScrollMetric(QScrollerProperties::DragVelocitySmoothingFactor, 0);
+    QScroller::scroller(ui->scrollArea->viewport())->setScrollerProperties(properties);
+
+    CDBManager* manager = CDBManager::GetInstance();
+    manager->SetMainWindow(this);
+    UpdateDataBaseStatus(manager->IsInventoryConnected(), manager->IsSalesConnected());
+
+    resizeDocks({ui->dockNavigator}, {kNavigatorWidth}, Qt::Horizontal);
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+
+    EnterLockedState();
+}
+
+MainWindow::~MainWindow()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    if (manager->GetMainWindow() == this)
+        manager->SetMainWindow(nullptr);
+    delete ui;
+}
+
+void MainWindow::UpdateDataBaseStatus(bool inventoryConnected, bool salesConnected)
+{
+    ui->pushInvDBStatus->setText(inventoryConnected ? tr("Inventory DB\nCONNECTED")
+                                                    : tr("Inventory DB\nDISCONNECTED"));
+    ui->pushInvDBStatus->setStyleSheet(
+        inventoryConnected
+            ? QStringLiteral("QPushButton#pushInvDBStatus { background-color:green }")
+            : QStringLiteral("QPushButton#pushInvDBStatus { background-color:red }"));
+    ui->pushSalesDBStatus->setText(salesConnected ? tr("Sales DB\nCONNECTED")
+                                                  : tr("Sales DB\nDISCONNECTED"));
+    ui->pushSalesDBStatus->setStyleSheet(
+        salesConnected ? QStringLiteral("QPushButton#pushSalesDBStatus { background-color:green }")
+                       : QStringLiteral("QPushButton#pushSalesDBStatus { background-color:red }"));
+}
+
+// --- themes ---------------------------------------------------------------------------------
+
+void MainWindow::ApplyTheme(bool dark)
+{
+    if (m_uiReady) {
+        ui->action_Dark_Theme->setEnabled(!dark);
+        ui->action_Light_Theme->setEnabled(dark);
+    }
+    QFile sheet(QString::fromLatin1(dark ? kDarkSheet : kLightSheet));
+    if (sheet.open(QIODevice::ReadOnly | QIODevice::Text))
+        setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    Utility::GetInstance()->GetSettings()->setValue(QString::fromLatin1(SettingKey::THEME),
+                                                    dark ? QStringLiteral("dark")
+                                                         : QStringLiteral("light"));
+}
+
+void MainWindow::ApplyDarkTheme()
+{
+    ApplyTheme(true);
+}
+
+void MainWindow::ApplyLightTheme()
+{
+    ApplyTheme(false);
+}
+
+void MainWindow::ApplyStoredTheme()
+{
+    ApplyTheme(Utility::GetInstance()->ReadString(QString::fromLatin1(SettingKey::THEME)) ==
+               QLatin1String("dark"));
+}
+
+void MainWindow::on_action_Dark_Theme_triggered()
+{
+    ApplyDarkTheme();
+}
+
+void MainWindow::on_action_Light_Theme_triggered()
+{
+    ApplyLightTheme();
+}
+
+// --- shell states ---------------------------------------------------------------------------
+
+void MainWindow::SetMenusAndToolBarsEnabled(bool enabled)
+{
+    for (QMenu* menu : {ui->menuInventory, ui->menuProducts, ui->menuTools, ui->menu_View,
+                        ui->menuPurchase, ui->menuReports, ui->menuSales})
+        menu->menuAction()->setEnabled(enabled);
+    for (QToolBar* bar :
+         {ui->toolBarTools, ui->toolBarInventory, ui->toolBarProducts, ui->toolBarPurchase})
+        bar->setEnabled(enabled);
+}
+
+void MainWindow::EnterLockedState()
+{
+    auto* blank = new QLabel(this);
+    blank->setStyleSheet(QStringLiteral("QLabel { background-color: #323232 }"));
+    setCentralWidget(blank);
+
+    ui->dockNavigator->setEnabled(false);
+    SetMenusAndToolBarsEnabled(false);
+    ui->actionLogout->setEnabled(false);
+    ui->actionLanuch_POS->setEnabled(false);
+    ui->actionHome->setEnabled(false);
+    ui->actionLogin->setEnabled(true);
+
+    showMaximized();
+
+    Utility* utility = Utility::GetInstance();
+    if (utility->ReadInt(QString::fromLatin1(SettingKey::FIRST_TIME_START)) != 0) {
+        WelcomeDialog welcome(this);
+        welcome.setModal(true);
+        welcome.exec();
+        utility->SetLoggedInUser(QString::fromLatin1(NO_LOGGED_IN_USER));
+        ApplyStoredTheme();
+    }
+
+    utility->SetMainWindow(this);
+    on_actionLogin_triggered();
+}
+
+void MainWindow::EnterFullAccess()
+{
+    ui->dockNavigator->setEnabled(true);
+    SetMenusAndToolBarsEnabled(true);
+    ui->actionLanuch_POS->setEnabled(true);
+    ui->actionHome->setEnabled(true);
+    ShowHomeScreen();
+}
+
+void MainWindow::EnterRestrictedAccess()
+{
+    ui->dockNavigator->setEnabled(false);
+    for (QMenu* menu : {ui->menuInventory, ui->menuProducts, ui->menuTools, ui->menuPurchase,
+                        ui->menuReports, ui->menuSales})
+        menu->menuAction()->setEnabled(false);
+    ui->actionLanuch_POS->setEnabled(true);
+}
+
+void MainWindow::ToggleLoginActions()
+{
+    const bool loginWasEnabled = ui->actionLogin->isEnabled();
+    ui->actionLogin->setEnabled(!loginWasEnabled);
+    ui->actionLanuch_POS->setEnabled(loginWasEnabled);
+    ui->actionLogout->setEnabled(loginWasEnabled);
+}
+
+void MainWindow::on_actionLogin_triggered()
+{
+    Utility* utility = Utility::GetInstance();
+    CDBManager* manager = CDBManager::GetInstance();
+    QSqlDatabase& inventory = manager->GetInventoryDataBase();
+
+    // Without an inventory database nobody can be checked: open the shop without a user.
+    if (ui->pushInvDBStatus->text().contains(QLatin1String("DISCONNECTED"))) {
+        utility->SetLoggedInUser(QString::fromLatin1(NO_LOGGED_IN_USER));
+        EnterFullAccess();
+        ToggleLoginActions();
+        return;
+    }
+
+    int administrators = 0;
+    QSqlQuery query(inventory);
+    if (query.exec(QStringLiteral("SELECT COUNT(*) FROM tblUsers WHERE ROLE = 'ADMIN'")) &&
+        query.next())
+        administrators = query.value(0).toInt();
+    else
+        MERCHORA_LOG_DB_ERROR(query.lastError());
+
+    if (administrators == 0) {
+        ErrorDialog message(QStringLiteral("err_msg_5"), tr("Login/Logout"),
+                            tr("Login is disabled at the moment as no 'ADMIN' user exists. Please "
+                               "add 'ADMIN' user from the Users dialog to enable this function."),
+                            this);
+        message.exec();
+        utility->SetLoggedInUser(QString::fromLatin1(NO_LOGGED_IN_USER));
+        EnterFullAccess();
+        ToggleLoginActions();
+        return;
+    }
+
+    LoginResult result;
+    result.cancelled = true;
+    LoginDialog login(this);
+    login.SetLoginResult(&result);
+    login.setModal(true);
+    login.exec();
+    if (result.cancelled)
+        return;
+    utility->SetLoggedInUser(result.loginName);
+    if (result.role == QLatin1String(kSalesPersonRole))
+        EnterRestrictedAccess();
+    else
+        EnterFullAccess();
+    ToggleLoginActions();
+}
+
+void MainWindow::on_actionLogout_triggered()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    manager->CloseInventoryDataBase();
+    manager->CloseSalesDataBase();
+    EnterLockedState();
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+// --- navigation -----------------------------------------------------------------------------
+
+void MainWindow::ShowHomeScreen()
+{
+    setCentralWidget(new HomeScreen(this, this));
+}
+
+void MainWindow::on_actionHome_triggered()
+{
+    ShowHomeScreen();
+}
+
+// The product, inventory, purchase, sales and report screens, the sales screen and the
+// maintenance dialogs below open here as each of them is added to the program.
+void MainWindow::on_pushProductManagement_clicked() {}
+void MainWindow::on_actionManageProducts_triggered() {}
+void MainWindow::on_actionAdd_New_Product_triggered() {}
+void MainWindow::on_pushInventoryManagement_clicked() {}
+void MainWindow::on_actionManage_Inventory_triggered() {}
+void MainWindow::on_actionAdd_New_Batch_triggered() {}
+void MainWindow::on_pushPurchaseManagement_clicked() {}
+void MainWindow::on_actionManage_Purchase_triggered() {}
+void MainWindow::on_actionAdd_New_Purchase_Order_triggered() {}
+void MainWindow::on_pushSalesManagement_clicked() {}
+void MainWindow::on_actionManage_Sales_triggered() {}
+void MainWindow::on_pushReportManagement_clicked() {}
+void MainWindow::on_actionReports_Management_triggered() {}
+void MainWindow::on_actionManage_Categories_triggered() {}
+void MainWindow::on_actionManage_Vendors_triggered() {}
+void MainWindow::on_actionManager_Customers_triggered() {}
+void MainWindow::on_action_Backup_triggered() {}
+void MainWindow::on_actionDatabases_triggered() {}
+void MainWindow::on_actionNormal_Export_triggered() {}
+void MainWindow::on_actionExport_for_Scanner_triggered() {}
+void MainWindow::on_actionImport_with_Codes_triggered() {}
+void MainWindow::on_actionImport_without_Codes_triggered() {}
+
+void MainWindow::on_pushPointOfSale_clicked()
+{
+    LaunchPointOfSale();
+}
+
+void MainWindow::on_actionLanuch_POS_triggered()
+{
+    LaunchPointOfSale();
+}
+
+void MainWindow::LaunchPointOfSale()
+{
+    // The sales screen is hosted by a full-screen QPOSDialog once it is part of the program.
+}
+
+void MainWindow::on_actionManage_Users_triggered()
+{
+    ManageUsers users(this);
+    users.setModal(true);
+    users.exec();
+}
+
+void MainWindow::on_actionSettings_triggered()
+{
+    ApplyStoredTheme();
+}
+
+void MainWindow::on_pushSettings_clicked()
+{
+    on_actionSettings_triggered();
+}
+
+void MainWindow::on_actionAbout_Merchora_Lite_triggered()
+{
+    AboutDialog about(this);
+    about.setModal(true);
+    about.exec();
+}
+
+// --- navigator ------------------------------------------------------------------------------
+
+void MainWindow::on_action_Hide_Navigator_triggered()
+{
+    ui->dockNavigator->hide();
+    ui->action_Hide_Navigator->setEnabled(false);
+    ui->action_Show_Navigator->setEnabled(true);
+}
+
+void MainWindow::on_action_Show_Navigator_triggered()
+{
+    ui->dockNavigator->show();
+    ui->action_Show_Navigator->setEnabled(false);
+    ui->action_Hide_Navigator->setEnabled(true);
+}
+
+void MainWindow::on_dockNavigator_visibilityChanged(bool visible)
+{
+    ui->action_Hide_Navigator->setEnabled(visible);
+    ui->action_Show_Navigator->setEnabled(!visible);
+}
+
+void MainWindow::on_dockNavigator_destroyed() {}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Dock sizes only stick once the window has its real size, so the navigator width is set
+    // again after the first show.
+    if (!m_navigatorSized) {
+        m_navigatorSized = true;
+        QTimer::singleShot(0, this, [this]() {
+            resizeDocks({ui->dockNavigator}, {kNavigatorWidth}, Qt::Horizontal);
+        });
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // Keep an open dialog centred over the window.
+    for (QObject* child : children()) {
+        if (auto* dialog = qobject_cast<QDialog*>(child)) {
+            CentreWindowOn(dialog, this);
+            break;
+        }
+    }
+}

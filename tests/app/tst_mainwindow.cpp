@@ -1,0 +1,589 @@
+#include "modaldialoghandler.h"
+#include "storebuilder.h"
+#include "testenvironment.h"
+
+#include "DBManager.h"
+#include "errordialog.h"
+#include "homescreen.h"
+#include "logindialog.h"
+#include "mainwindow.h"
+#include "merchoradialog.h"
+#include "passwordhash.h"
+#include "qposdialog.h"
+#include "utility.h"
+#include "welcomedialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QToolBar>
+
+#include <memory>
+
+using TestSupport::StoreBuilder;
+
+// The main window: start-up states, login and logout, themes, navigator, database status.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstStartWithoutDatabasesOpensFullAccess();
+    void closingWelcomeWithoutTickKeepsFirstStart();
+    void noAdministratorShowsAdvisoryThenFullAccess();
+    void silencedAdvisoryIsNotShownAgain();
+    void loginDialogCountsFailuresThenAdminGetsFullAccess();
+    void salesPersonGetsRestrictedAccess();
+    void otherRoleGetsFullAccess();
+    void cancelledLoginStaysLocked();
+    void logoutReturnsToLockedStateAndOffersLogin();
+    void themesSwitchSheetsActionsAndSetting_data();
+    void themesSwitchSheetsActionsAndSetting();
+    void navigatorHideShowAndDockClose();
+    void statusButtonsFollowConnectionState();
+    void refusedInventoryShowsErrorAndOpensWithoutUser();
+    void menusAndEntriesAreInPlace();
+    void dialogStaysCentredWhenWindowResizes();
+    void posDialogIgnoresEscapeAndFillsScreen();
+
+private:
+    std::unique_ptr<MainWindow> makeWindow();
+    StoreBuilder* makeInventory(const QString& name = QStringLiteral("inventory.mercdb"));
+    void makeSales();
+    template <typename T> T* child(MainWindow* window, const char* name)
+    {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qWarning() << "no child" << name;
+        return found;
+    }
+    bool menuEnabled(MainWindow* window, const char* name)
+    {
+        return child<QMenu>(window, name)->menuAction()->isEnabled();
+    }
+    void answerLogin(const QString& user, const QString& password)
+    {
+        m_dialogs.expect(
+            [user, password](QWidget* w) {
+                auto* login = qobject_cast<LoginDialog*>(w);
+                QVERIFY(login);
+                login->findChild<QLineEdit*>(QStringLiteral("editUserName"))->setText(user);
+                login->findChild<QLineEdit*>(QStringLiteral("editPassword"))->setText(password);
+                login->findChild<QPushButton*>(QStringLiteral("buttonLogin"))->click();
+            },
+            QStringLiteral("login dialog"));
+    }
+
+    TestSupport::ModalDialogHandler m_dialogs;
+    std::unique_ptr<StoreBuilder> m_inventory;
+    std::unique_ptr<StoreBuilder> m_sales;
+};
+
+void MainWindowTest::init()
+{
+    TestSupport::resetSettings();
+    TestSupport::resetDatabases();
+    m_inventory.reset();
+    m_sales.reset();
+    QDir(QDir::homePath() + QStringLiteral("/stores")).removeRecursively();
+    QDir().mkpath(QDir::homePath() + QStringLiteral("/stores"));
+}
+
+void MainWindowTest::cleanup()
+{
+    MERCHORA_VERIFY_DIALOGS(m_dialogs);
+    CDBManager::GetInstance()->CloseInventoryDataBase();
+    CDBManager::GetInstance()->CloseSalesDataBase();
+    m_inventory.reset();
+    m_sales.reset();
+}
+
+std::unique_ptr<MainWindow> MainWindowTest::makeWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    Utility::GetInstance()->SetMainWindow(window.get());
+    return window;
+}
+
+StoreBuilder* MainWindowTest::makeInventory(const QString& name)
+{
+    m_inventory = std::make_unique<StoreBuilder>(
+        StoreBuilder::Kind::Inventory, QDir::homePath() + QStringLiteral("/stores/") + name);
+    m_inventory->activate();
+    return m_inventory.get();
+}
+
+void MainWindowTest::makeSales()
+{
+    m_sales = std::make_unique<StoreBuilder>(
+        StoreBuilder::Kind::Sales, QDir::homePath() + QStringLiteral("/stores/sales.mercdb"));
+    m_sales->activate();
+}
+
+static void skipFirstStart()
+{
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("FIRST_TIME_START"), 0);
+}
+
+void MainWindowTest::firstStartWithoutDatabasesOpensFullAccess()
+{
+    // The welcome picture comes first; ticking its box ends the first-start dialogs.
+    m_dialogs.expect(
+        [](QWidget* w) {
+            auto* welcome = qobject_cast<WelcomeDialog*>(w);
+            QVERIFY(welcome);
+            welcome->findChild<QCheckBox*>()->setChecked(true);
+            TestSupport::clickButtonWithText(welcome, QStringLiteral("Close"));
+        },
+        QStringLiteral("welcome dialog"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+
+    QCOMPARE(Utility::GetInstance()->ReadInt(QStringLiteral("FIRST_TIME_START")), 0);
+    // No database configured: no login prompt, no error box, full access without a user.
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("NO LOGGED IN USER"));
+    QVERIFY(!child<QAction>(window.get(), "actionLogin")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLanuch_POS")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionHome")->isEnabled());
+    QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(menuEnabled(window.get(), "menuTools"));
+    QVERIFY(menuEnabled(window.get(), "menu_View"));
+    QVERIFY(qobject_cast<HomeScreen*>(window->centralWidget()));
+    QCOMPARE(child<QPushButton>(window.get(), "pushInvDBStatus")->text(),
+             QStringLiteral("Inventory DB\nDISCONNECTED"));
+
+    // What start-up does next: the sample databases, then they connect.
+    CDBManager* manager = CDBManager::GetInstance();
+    manager->CloseInventoryDataBase();
+    manager->CreateSampleInventoryDB();
+    manager->CloseSalesDataBase();
+    manager->CreateSampleSalesDB();
+    window->ShowHomeScreen();
+    QCOMPARE(child<QPushButton>(window.get(), "pushInvDBStatus")->text(),
+             QStringLiteral("Inventory DB\nCONNECTED"));
+    QCOMPARE(child<QPushButton>(window.get(), "pushSalesDBStatus")->text(),
+             QStringLiteral("Sales DB\nCONNECTED"));
+    QVERIFY(QFile::exists(QDir::homePath() +
+                          QStringLiteral("/.merchoralite/SAMPLE_INVENTORY_DB_7.5.0.mercdb")));
+}
+
+void MainWindowTest::closingWelcomeWithoutTickKeepsFirstStart()
+{
+    m_dialogs.expect(
+        [](QWidget* w) { TestSupport::clickButtonWithText(w, QStringLiteral("Close")); },
+        QStringLiteral("welcome dialog"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(!Utility::GetInstance()->GetSettings()->contains(QStringLiteral("FIRST_TIME_START")));
+}
+
+void MainWindowTest::noAdministratorShowsAdvisoryThenFullAccess()
+{
+    skipFirstStart();
+    makeInventory()->addUser(QStringLiteral("clerk"), QStringLiteral("pw"),
+                             QStringLiteral("SALES PERSON"));
+    QString title;
+    m_dialogs.expect(
+        [&title](QWidget* w) {
+            auto* message = qobject_cast<ErrorDialog*>(w);
+            QVERIFY(message);
+            title = message->windowTitle();
+            TestSupport::clickButtonWithText(message, QStringLiteral("Close"));
+        },
+        QStringLiteral("advisory message"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(title, QStringLiteral("Login/Logout"));
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("NO LOGGED IN USER"));
+    QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionLogin")->isEnabled());
+}
+
+void MainWindowTest::silencedAdvisoryIsNotShownAgain()
+{
+    skipFirstStart();
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("err_msg_5"), true);
+    makeInventory();
+    auto window = makeWindow();
+    QTest::qWait(100);
+    QVERIFY(m_dialogs.finish().isEmpty());
+    QVERIFY(qobject_cast<HomeScreen*>(window->centralWidget()));
+}
+
+void MainWindowTest::loginDialogCountsFailuresThenAdminGetsFullAccess()
+{
+    skipFirstStart();
+    makeInventory()->addUser(QStringLiteral("admin"), PasswordHash::Hash(QStringLiteral("s3cret")),
+                             QStringLiteral("ADMIN"));
+    QString afterWrong;
+    m_dialogs.expect(
+        [&afterWrong](QWidget* w) {
+            auto* login = qobject_cast<LoginDialog*>(w);
+            QVERIFY(login);
+            auto* button = login->findChild<QPushButton*>(QStringLiteral("buttonLogin"));
+            button->click(); // empty fields
+            login->findChild<QLineEdit*>(QStringLiteral("editUserName"))
+                ->setText(QStringLiteral("admin"));
+            login->findChild<QLineEdit*>(QStringLiteral("editPassword"))
+                ->setText(QStringLiteral("wrong"));
+            button->click();
+            afterWrong = login->findChild<QLabel*>(QStringLiteral("labelMessage"))->text();
+            login->findChild<QLineEdit*>(QStringLiteral("editPassword"))
+                ->setText(QStringLiteral("s3cret"));
+            button->click();
+        },
+        QStringLiteral("login dialog"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(afterWrong, QStringLiteral("Login failed. Please try again (2)"));
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("admin"));
+    QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(menuEnabled(window.get(), "menuInventory"));
+    QVERIFY(child<QToolBar>(window.get(), "toolBarTools")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionLogin")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(qobject_cast<HomeScreen*>(window->centralWidget()));
+}
+
+void MainWindowTest::salesPersonGetsRestrictedAccess()
+{
+    skipFirstStart();
+    StoreBuilder* store = makeInventory();
+    store->addUser(QStringLiteral("boss"), QStringLiteral("x"), QStringLiteral("ADMIN"));
+    store->addUser(QStringLiteral("till1"), PasswordHash::Hash(QStringLiteral("pin")),
+                   QStringLiteral("SALES PERSON"));
+    answerLogin(QStringLiteral("till1"), QStringLiteral("pin"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("till1"));
+    QVERIFY(!child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    for (const char* menu : {"menuInventory", "menuProducts", "menuTools", "menuPurchase",
+                             "menuReports", "menuSales", "menu_View"})
+        QVERIFY2(!menuEnabled(window.get(), menu), menu);
+    QVERIFY(menuEnabled(window.get(), "menuUser"));
+    for (const char* bar :
+         {"toolBarTools", "toolBarInventory", "toolBarProducts", "toolBarPurchase"})
+        QVERIFY2(!child<QToolBar>(window.get(), bar)->isEnabled(), bar);
+    QVERIFY(child<QToolBar>(window.get(), "mainToolBar")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLanuch_POS")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionExit")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionHome")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionLogin")->isEnabled());
+    // The locked screen stays: no home screen for the till.
+    QVERIFY(!qobject_cast<HomeScreen*>(window->centralWidget()));
+}
+
+void MainWindowTest::otherRoleGetsFullAccess()
+{
+    skipFirstStart();
+    StoreBuilder* store = makeInventory();
+    store->addUser(QStringLiteral("boss"), QStringLiteral("x"), QStringLiteral("ADMIN"));
+    store->addUser(QStringLiteral("mgr"), QStringLiteral("m"), QStringLiteral("MANAGER"));
+    answerLogin(QStringLiteral("mgr"), QStringLiteral("m"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(menuEnabled(window.get(), "menuTools"));
+}
+
+void MainWindowTest::cancelledLoginStaysLocked()
+{
+    skipFirstStart();
+    makeInventory()->addUser(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("ADMIN"));
+    m_dialogs.expect(
+        [](QWidget* w) { TestSupport::clickButtonWithText(w, QStringLiteral("Cancel")); },
+        QStringLiteral("login dialog"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(child<QAction>(window.get(), "actionLogin")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionLanuch_POS")->isEnabled());
+    QVERIFY(!child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(!menuEnabled(window.get(), "menuTools"));
+    auto* blank = qobject_cast<QLabel*>(window->centralWidget());
+    QVERIFY(blank);
+    QVERIFY(blank->styleSheet().contains(QStringLiteral("#323232")));
+}
+
+void MainWindowTest::logoutReturnsToLockedStateAndOffersLogin()
+{
+    skipFirstStart();
+    makeInventory()->addUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                             QStringLiteral("ADMIN"));
+    answerLogin(QStringLiteral("admin"), QStringLiteral("pw"));
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("admin"));
+
+    // Logout closes both connections, locks the window and offers the login again.
+    m_dialogs.expect(
+        [](QWidget* w) {
+            QVERIFY(qobject_cast<LoginDialog*>(w));
+            // The connections were closed before the login was offered.
+            QVERIFY(!QSqlDatabase::connectionNames().contains(QStringLiteral("SALES_DB")));
+            TestSupport::clickButtonWithText(w, QStringLiteral("Cancel"));
+        },
+        QStringLiteral("login after logout"));
+    child<QAction>(window.get(), "actionLogout")->trigger();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(child<QAction>(window.get(), "actionLogin")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(!child<QAction>(window.get(), "actionHome")->isEnabled());
+    QVERIFY(!child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(!menuEnabled(window.get(), "menuReports"));
+    QVERIFY(qobject_cast<QLabel*>(window->centralWidget()));
+
+    // Logging in again from the locked window.
+    answerLogin(QStringLiteral("admin"), QStringLiteral("pw"));
+    child<QAction>(window.get(), "actionLogin")->trigger();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+    QVERIFY(qobject_cast<HomeScreen*>(window->centralWidget()));
+}
+
+void MainWindowTest::themesSwitchSheetsActionsAndSetting_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("startsDark");
+    QTest::newRow("absent") << QString() << true;
+    QTest::newRow("dark") << QStringLiteral("dark") << true;
+    QTest::newRow("light") << QStringLiteral("light") << false;
+    QTest::newRow("unknown value counts as light") << QStringLiteral("purple") << false;
+}
+
+static QString resourceText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void MainWindowTest::themesSwitchSheetsActionsAndSetting()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, startsDark);
+    skipFirstStart();
+    if (!stored.isNull())
+        Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("theme"), stored);
+    const QString dark =
+        resourceText(QStringLiteral(":/resources/stylesheets/WindowsStyleSheet.txt"));
+    const QString light =
+        resourceText(QStringLiteral(":/resources/stylesheets/WindowsStyleSheetLight.txt"));
+    QVERIFY(!dark.isEmpty());
+    QVERIFY(!light.isEmpty());
+    QVERIFY(dark.contains(QStringLiteral("#323232")));
+    QVERIFY(light.contains(QStringLiteral("#D3D3D3"), Qt::CaseInsensitive));
+
+    auto window = makeWindow();
+    auto* darkAction = child<QAction>(window.get(), "action_Dark_Theme");
+    auto* lightAction = child<QAction>(window.get(), "action_Light_Theme");
+    QCOMPARE(window->styleSheet(), startsDark ? dark : light);
+    QCOMPARE(darkAction->isEnabled(), !startsDark);
+    QCOMPARE(lightAction->isEnabled(), startsDark);
+    QCOMPARE(Utility::GetInstance()->ReadString(QStringLiteral("theme")),
+             startsDark ? QStringLiteral("dark") : QStringLiteral("light"));
+
+    lightAction->setEnabled(true);
+    lightAction->trigger();
+    QCOMPARE(window->styleSheet(), light);
+    QVERIFY(!lightAction->isEnabled());
+    QVERIFY(darkAction->isEnabled());
+    QCOMPARE(Utility::GetInstance()->ReadString(QStringLiteral("theme")), QStringLiteral("light"));
+
+    darkAction->trigger();
+    QCOMPARE(window->styleSheet(), dark);
+    QVERIFY(!darkAction->isEnabled());
+    QVERIFY(lightAction->isEnabled());
+    QCOMPARE(Utility::GetInstance()->ReadString(QStringLiteral("theme")), QStringLiteral("dark"));
+}
+
+void MainWindowTest::navigatorHideShowAndDockClose()
+{
+    skipFirstStart();
+    auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* dock = child<QDockWidget>(window.get(), "dockNavigator");
+    auto* hide = child<QAction>(window.get(), "action_Hide_Navigator");
+    auto* show = child<QAction>(window.get(), "action_Show_Navigator");
+    QVERIFY(dock->isVisible());
+    // The navigator keeps its narrow width once the window is on screen.
+    QTRY_VERIFY2(dock->width() <= 260, qPrintable(QString::number(dock->width())));
+
+    hide->trigger();
+    QVERIFY(!dock->isVisible());
+    QVERIFY(!hide->isEnabled());
+    QVERIFY(show->isEnabled());
+
+    show->trigger();
+    QVERIFY(dock->isVisible());
+    QVERIFY(hide->isEnabled());
+    QVERIFY(!show->isEnabled());
+
+    // Closing the dock with its own close button goes through the visibility handler.
+    dock->close();
+    QTRY_VERIFY(show->isEnabled());
+    QVERIFY(!hide->isEnabled());
+}
+
+void MainWindowTest::statusButtonsFollowConnectionState()
+{
+    skipFirstStart();
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("err_msg_5"), true);
+    makeInventory();
+    makeSales();
+    auto window = makeWindow();
+    CDBManager::GetInstance()->GetSalesDataBase();
+    auto* inventory = child<QPushButton>(window.get(), "pushInvDBStatus");
+    auto* sales = child<QPushButton>(window.get(), "pushSalesDBStatus");
+    QCOMPARE(inventory->text(), QStringLiteral("Inventory DB\nCONNECTED"));
+    QCOMPARE(inventory->styleSheet(),
+             QStringLiteral("QPushButton#pushInvDBStatus { background-color:green }"));
+    QCOMPARE(sales->text(), QStringLiteral("Sales DB\nCONNECTED"));
+    QCOMPARE(sales->styleSheet(),
+             QStringLiteral("QPushButton#pushSalesDBStatus { background-color:green }"));
+
+    // A sales file stamped for the inventory is refused.
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("ACTIVE_SALES_DB"),
+                                                    QStringLiteral("inventory.mercdb"));
+    CDBManager::GetInstance()->CloseSalesDataBase();
+    QString text;
+    m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
+    CDBManager::GetInstance()->GetSalesDataBase();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(text.startsWith(QStringLiteral("inventory.mercdb is not a valid database")));
+    QCOMPARE(sales->text(), QStringLiteral("Sales DB\nDISCONNECTED"));
+    QCOMPARE(sales->styleSheet(),
+             QStringLiteral("QPushButton#pushSalesDBStatus { background-color:red }"));
+    QCOMPARE(inventory->text(), QStringLiteral("Inventory DB\nCONNECTED"));
+}
+
+void MainWindowTest::refusedInventoryShowsErrorAndOpensWithoutUser()
+{
+    skipFirstStart();
+    const QString path = QDir::homePath() + QStringLiteral("/stores/notes.mercdb");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("shopping list, not a database\n");
+    file.close();
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("INVENTORY_DATA_FOLDER_PATH"),
+                                                    QFileInfo(path).absolutePath());
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("ACTIVE_INVENTORY_DB"),
+                                                    QStringLiteral("notes.mercdb"));
+    QString title;
+    m_dialogs.expectMessageBox(QMessageBox::Ok, nullptr, &title);
+    auto window = makeWindow();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(title, QStringLiteral("Error"));
+    auto* inventory = child<QPushButton>(window.get(), "pushInvDBStatus");
+    QCOMPARE(inventory->text(), QStringLiteral("Inventory DB\nDISCONNECTED"));
+    QCOMPARE(inventory->styleSheet(),
+             QStringLiteral("QPushButton#pushInvDBStatus { background-color:red }"));
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("NO LOGGED IN USER"));
+    QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
+    QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+}
+
+void MainWindowTest::menusAndEntriesAreInPlace()
+{
+    skipFirstStart();
+    auto window = makeWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Merchora (Lite)"));
+    QStringList titles;
+    for (QAction* action : window->menuBar()->actions())
+        titles << action->text();
+    QCOMPARE(titles, (QStringList{QStringLiteral("&User"), QStringLiteral("&Products"),
+                                  QStringLiteral("P&urchase"), QStringLiteral("&Sales"),
+                                  QStringLiteral("&Inventory"), QStringLiteral("&Reports"),
+                                  QStringLiteral("&Tools"), QStringLiteral("&View"),
+                                  QStringLiteral("&Help")}));
+    // Entries of the user menu in order, separators as "-".
+    QStringList user;
+    for (QAction* action : child<QMenu>(window.get(), "menuUser")->actions())
+        user << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(user, (QStringList{QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("&Login"),
+                                QStringLiteral("L&ogout"), QStringLiteral("&Home..."),
+                                QStringLiteral("-"), QStringLiteral("-"),
+                                QStringLiteral("&Lanuch POS..."), QStringLiteral("-"),
+                                QStringLiteral("E&xit")}));
+    QStringList tools;
+    for (QAction* action : child<QToolBar>(window.get(), "toolBarTools")->actions())
+        tools << action->objectName();
+    QCOMPARE(tools,
+             (QStringList{
+                 QStringLiteral("actionManage_Categories"),
+                 QStringLiteral("actionReports_Management"), QStringLiteral("actionManage_Users"),
+                 QStringLiteral("actionManage_Vendors"), QStringLiteral("actionManager_Customers"),
+                 QStringLiteral("actionSettings"), QStringLiteral("actionDatabases")}));
+    QCOMPARE(child<QAction>(window.get(), "actionLogin")->toolTip(), QStringLiteral("Login"));
+    QCOMPARE(child<QDockWidget>(window.get(), "dockNavigator")->windowTitle(),
+             QStringLiteral("Navigator"));
+    QCOMPARE(window->dockWidgetArea(child<QDockWidget>(window.get(), "dockNavigator")),
+             Qt::LeftDockWidgetArea);
+    for (const char* name :
+         {"pushPointOfSale", "pushProductManagement", "pushInventoryManagement",
+          "pushPurchaseManagement", "pushSalesManagement", "pushReportManagement"})
+        QVERIFY2(child<QPushButton>(window.get(), name), name);
+}
+
+void MainWindowTest::dialogStaysCentredWhenWindowResizes()
+{
+    skipFirstStart();
+    auto window = makeWindow();
+    window->showNormal();
+    window->setGeometry(50, 50, 900, 600);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* dialog = new MerchoraDialog(window.get());
+    dialog->resize(300, 200);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    window->setGeometry(80, 60, 1100, 700);
+    QTest::qWait(50);
+    const QPoint centre = window->mapToGlobal(window->rect().center());
+    const QPoint dialogCentre = dialog->mapToGlobal(dialog->rect().center());
+    QVERIFY2((centre - dialogCentre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1,%2 vs %3,%4")
+                            .arg(centre.x())
+                            .arg(centre.y())
+                            .arg(dialogCentre.x())
+                            .arg(dialogCentre.y())));
+    delete dialog;
+}
+
+void MainWindowTest::posDialogIgnoresEscapeAndFillsScreen()
+{
+    QWidget parent;
+    QPOSDialog dialog(&parent, true);
+    dialog.setModal(true);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(&dialog, Qt::Key_Enter);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(rejected.count(), 0);
+    QCOMPARE(accepted.count(), 0);
+    dialog.done(0);
+}
+
+MERCHORA_TEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
