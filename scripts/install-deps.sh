@@ -12,7 +12,7 @@ PACKAGES=(
   # fonts for the offscreen and virtual displays
   fonts-dejavu-core fontconfig
   # a virtual display, a window manager and a screenshot tool for machines without a display
-  xvfb xauth openbox imagemagick x11-utils
+  xvfb xauth openbox imagemagick x11-utils xdotool
   # PDF checks in the tests
   poppler-utils
 )

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the program. Without a display it starts it on a virtual X display instead, saves a
-# screenshot of the screen after start-up, prints its path and ends the program again.
+# screenshot of the screen after start-up and prints its path. As nobody can answer the program
+# there, it then presses Return once (which closes the first-start welcome picture or a notice),
+# saves a second screenshot and ends the program again.
 set -euo pipefail
 program=${1:?usage: run.sh PATH-TO-PROGRAM}
 program=$(readlink -f "$program")
@@ -36,5 +38,11 @@ if ! kill -0 "$app" 2>/dev/null; then
 fi
 DISPLAY=$display import -window root "$shot"
 echo "Screenshot of the program after start-up: $shot"
+if command -v xdotool >/dev/null; then
+  DISPLAY=$display xdotool key Return || true
+  sleep 3
+  DISPLAY=$display import -window root "$shot_dir/merchoralite-after-return.png"
+  echo "Screenshot after pressing Return: $shot_dir/merchoralite-after-return.png"
+fi
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true

@@ -18,10 +18,8 @@
 #include <QScroller>
 #include <QScrollerProperties>
 #include <QSettings>
-#include <QShowEvent>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -140,7 +138,9 @@ void MainWindow::EnterLockedState()
 {
     auto* blank = new QLabel(this);
     blank->setStyleSheet(QStringLiteral("QLabel { background-color: #323232 }"));
-    setCentralWidget(blank);
+    // The central area, not the navigator, takes the room the window gains when maximised.
+    blank->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    SetCentralScreen(blank);
 
     ui->dockNavigator->setEnabled(false);
     SetMenusAndToolBarsEnabled(false);
@@ -255,9 +255,17 @@ void MainWindow::on_actionExit_triggered()
 
 // --- navigation -----------------------------------------------------------------------------
 
+void MainWindow::SetCentralScreen(QWidget* screen)
+{
+    setCentralWidget(screen);
+    // Shown at once, so that the next layout pass gives the room to it and not to the navigator.
+    screen->show();
+}
+
 void MainWindow::ShowHomeScreen()
 {
-    setCentralWidget(new HomeScreen(this, this));
+
+    SetCentralScreen(new HomeScreen(this, this));
 }
 
 void MainWindow::on_actionHome_triggered()
@@ -352,19 +360,6 @@ void MainWindow::on_dockNavigator_visibilityChanged(bool visible)
 }
 
 void MainWindow::on_dockNavigator_destroyed() {}
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    // Dock sizes only stick once the window has its real size, so the navigator width is set
-    // again after the first show.
-    if (!m_navigatorSized) {
-        m_navigatorSized = true;
-        QTimer::singleShot(0, this, [this]() {
-            resizeDocks({ui->dockNavigator}, {kNavigatorWidth}, Qt::Horizontal);
-        });
-    }
-}
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {

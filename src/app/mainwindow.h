@@ -76,9 +76,10 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
+    // Makes the screen the central widget; the previous one is deleted.
+    void SetCentralScreen(QWidget* screen);
     void ApplyTheme(bool dark);
     void EnterLockedState();
     void EnterFullAccess();
@@ -89,7 +90,6 @@ private:
 
     Ui::MainWindow* ui;
     bool m_uiReady = false;
-    bool m_navigatorSized = false;
 };
 
 #endif // MAINWINDOW_H

@@ -472,7 +472,10 @@ void AboutTest::screenshots()
         QSKIP("MERCHORA_SCREENSHOT_DIR is not set");
     QVERIFY(QDir().mkpath(folder));
 
-    AboutDialog dialog;
+    // Parented to a widget with the program's theme, as the main window shows it.
+    QWidget themed;
+    themed.setStyleSheet(TestSupport::themeSheet());
+    AboutDialog dialog(&themed);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto* tabs = dialog.findChild<QTabWidget*>();

@@ -610,15 +610,18 @@ void CommonDialogsTest::savesScreenshotsWhenAsked()
         return !picture.isNull() && picture.save(QDir(folder).filePath(name), "PNG");
     };
 
-    ErrorDialog error(MessageKey, ReturnModeTitle, ReturnModeText);
+    // Parented to a widget with the program's theme, as the main window shows them.
+    QWidget themed;
+    themed.setStyleSheet(TestSupport::themeSheet());
+    ErrorDialog error(MessageKey, ReturnModeTitle, ReturnModeText, &themed);
     QVERIFY(save(&error, QStringLiteral("errordialog.png")));
     error.close();
 
-    WelcomeDialog welcome;
+    WelcomeDialog welcome(&themed);
     QVERIFY(save(&welcome, QStringLiteral("welcomedialog.png")));
     welcome.close();
 
-    Progress progress(nullptr, QStringLiteral("Importing products..."));
+    Progress progress(&themed, QStringLiteral("Importing products..."));
     QVERIFY(save(&progress, QStringLiteral("progress.png")));
     progress.close();
 }

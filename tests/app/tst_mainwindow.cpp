@@ -171,6 +171,11 @@ void MainWindowTest::firstStartWithoutDatabasesOpensFullAccess()
     manager->CloseSalesDataBase();
     manager->CreateSampleSalesDB();
     window->ShowHomeScreen();
+    window->show();
+    QTest::qWait(200);
+    QTRY_VERIFY2(
+        child<QDockWidget>(window.get(), "dockNavigator")->width() <= 260,
+        qPrintable(QString::number(child<QDockWidget>(window.get(), "dockNavigator")->width())));
     QCOMPARE(child<QPushButton>(window.get(), "pushInvDBStatus")->text(),
              QStringLiteral("Inventory DB\nCONNECTED"));
     QCOMPARE(child<QPushButton>(window.get(), "pushSalesDBStatus")->text(),

@@ -763,12 +763,14 @@ void UsersTest::screenshots()
                      QStringLiteral("Zoë"), QStringLiteral("Okafor"));
 
     LoginDialog login;
+    login.setStyleSheet(TestSupport::themeSheet());
     login.show();
     QVERIFY(QTest::qWaitForWindowExposed(&login));
     child<QLineEdit>(&login, "editUserName")->setText(QStringLiteral("admin"));
     QVERIFY(login.grab().save(folder + QStringLiteral("/login.png")));
 
     ManageUsers users;
+    users.setStyleSheet(TestSupport::themeSheet());
     users.show();
     QVERIFY(QTest::qWaitForWindowExposed(&users));
     child<QTableView>(&users, "tableViewUsers")->selectRow(rowOf(&users, QStringLiteral("zoe")));

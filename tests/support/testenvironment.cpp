@@ -53,4 +53,14 @@ QString homePath()
     return QDir::homePath();
 }
 
+QString themeSheet(bool dark)
+{
+    Utility::GetInstance(); // registers the resources
+    QFile sheet(dark ? QStringLiteral(":/resources/stylesheets/WindowsStyleSheet.txt")
+                     : QStringLiteral(":/resources/stylesheets/WindowsStyleSheetLight.txt"));
+    if (!sheet.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(sheet.readAll());
+}
+
 } // namespace TestSupport

@@ -26,6 +26,8 @@ void resetSettings();
 void resetDatabases();
 // The home folder of this test process.
 QString homePath();
+// The program's dark or light style sheet, for pictures of a dialog as the main window shows it.
+QString themeSheet(bool dark = true);
 
 } // namespace TestSupport
 
