@@ -80,6 +80,18 @@ int executeQueriesFromFile(QFile* file, QSqlQuery* query)
     return failures;
 }
 
+// Indexes that keep joins and look-ups fast on large stores. A file that cannot take them (opened
+// read-only, say) still works, only slower.
+static void CreateIndexes(const QSqlDatabase& db, bool inventory)
+{
+    QSqlQuery query(db);
+    const QStringList statements = inventory ? Schema::InventoryIndexes() : Schema::SalesIndexes();
+    for (const QString& statement : statements) {
+        if (!query.exec(statement))
+            MERCHORA_LOG_DB_ERROR(query.lastError());
+    }
+}
+
 struct CDBManager::Kind
 {
     const char* connectionName;
@@ -210,6 +222,8 @@ QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connecti
             MERCHORA_LOG_DB_ERROR(connection->lastError());
         else if (!foreignKeysOn)
             MERCHORA_LOG_DB_ERROR(pragma.lastError());
+        if (opened)
+            CreateIndexes(*connection, kind.inventory);
     }
     ReportStatus();
     return *connection;
@@ -297,6 +311,7 @@ bool CDBManager::CreateEmptyDataBase(const Kind& kind)
                 if (!query.exec(statement))
                     MERCHORA_LOG_DB_ERROR(query.lastError());
             }
+            CreateIndexes(db, kind.inventory);
             query.prepare(Schema::InsertVersionStamp());
             query.addBindValue(QString::fromLatin1(kind.version));
             created = query.exec();

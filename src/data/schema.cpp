@@ -153,6 +153,27 @@ QStringList SalesTables()
     return {CreateSalesTransactions(), CreateSalesInvoice(), CreateMerchora()};
 }
 
+QStringList InventoryIndexes()
+{
+    return {
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxProductsCategory ON tblProducts (CATEGORY_ID)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxInventoryProduct ON tblInventory (PRODUCT_ID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxInventoryVendor ON tblInventory (VENDOR_ID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxPOrdersVendor ON tblPOrders (VENDOR_ID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxPODetailsOrder ON tblPODetails (PORDER_ID)")};
+}
+
+QStringList SalesIndexes()
+{
+    return {
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxSalesInvoiceSale ON tblSalesInvoice (TRANSACTION_ID)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxSalesTime ON tblSalesTransactions (TIME_STAMP)")};
+}
+
 QString InsertVersionStamp()
 {
     return QStringLiteral("INSERT INTO tblMerchora (DB_VERSION) VALUES(?)");

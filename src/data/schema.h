@@ -24,6 +24,11 @@ QStringList InventoryTables();
 // Every table of the sales database, tblMerchora last.
 QStringList SalesTables();
 
+// Indexes on the columns that joins and look-ups follow. Created with the tables and, for
+// databases made before they existed, when a database is opened.
+QStringList InventoryIndexes();
+QStringList SalesIndexes();
+
 // Insert of the one version-stamp row; the stamp is bound as the only value.
 QString InsertVersionStamp();
 
