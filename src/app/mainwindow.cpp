@@ -2,17 +2,27 @@
 #include "ui_mainwindow.h"
 
 #include "aboutdialog.h"
+#include "addeditproductdialog.h"
+#include "addnewitemsbatch.h"
 #include "errordialog.h"
 #include "homescreen.h"
+#include "inventorymanagement.h"
 #include "logindialog.h"
+#include "managecategories.h"
+#include "managecustomers.h"
 #include "manageusers.h"
+#include "managevendors.h"
 #include "merchoradialog.h"
+#include "pos.h"
+#include "productmanagement.h"
 #include "qposdialog.h"
+#include "salesmanagement.h"
 #include "utility.h"
 #include "welcomedialog.h"
 
 #include <QDebug>
 #include <QFile>
+#include <QGridLayout>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScroller>
@@ -273,24 +283,76 @@ void MainWindow::on_actionHome_triggered()
     ShowHomeScreen();
 }
 
-// The product, inventory, purchase, sales and report screens, the sales screen and the
-// maintenance dialogs below open here as each of them is added to the program.
-void MainWindow::on_pushProductManagement_clicked() {}
-void MainWindow::on_actionManageProducts_triggered() {}
-void MainWindow::on_actionAdd_New_Product_triggered() {}
-void MainWindow::on_pushInventoryManagement_clicked() {}
-void MainWindow::on_actionManage_Inventory_triggered() {}
-void MainWindow::on_actionAdd_New_Batch_triggered() {}
+// Runs a dialog modally over the main window and destroys it afterwards.
+template <typename Dialog, typename... Args> static void RunModal(MainWindow* window, Args... args)
+{
+    Dialog dialog(window, args...);
+    dialog.setModal(true);
+    dialog.exec();
+}
+
+void MainWindow::on_pushProductManagement_clicked()
+{
+    SetCentralScreen(new ProductManagement(this, false));
+}
+
+void MainWindow::on_actionManageProducts_triggered()
+{
+    on_pushProductManagement_clicked();
+}
+
+void MainWindow::on_actionAdd_New_Product_triggered()
+{
+    RunModal<AddEditProductDialog>(this);
+}
+
+void MainWindow::on_pushInventoryManagement_clicked()
+{
+    SetCentralScreen(new InventoryManagement(this, false));
+}
+
+void MainWindow::on_actionManage_Inventory_triggered()
+{
+    on_pushInventoryManagement_clicked();
+}
+
+void MainWindow::on_actionAdd_New_Batch_triggered()
+{
+    RunModal<CAddNewItemsBatch>(this);
+}
+
+void MainWindow::on_pushSalesManagement_clicked()
+{
+    SetCentralScreen(new SalesManagement(this, false));
+}
+
+void MainWindow::on_actionManage_Sales_triggered()
+{
+    on_pushSalesManagement_clicked();
+}
+
+void MainWindow::on_actionManage_Categories_triggered()
+{
+    RunModal<ManageCategories>(this);
+}
+
+void MainWindow::on_actionManage_Vendors_triggered()
+{
+    RunModal<ManageVendors>(this);
+}
+
+void MainWindow::on_actionManager_Customers_triggered()
+{
+    RunModal<ManageCustomers>(this, false);
+}
+
+// The purchase and report screens, backup, database selection and product import and export
+// open here as each of them is added to the program.
 void MainWindow::on_pushPurchaseManagement_clicked() {}
 void MainWindow::on_actionManage_Purchase_triggered() {}
 void MainWindow::on_actionAdd_New_Purchase_Order_triggered() {}
-void MainWindow::on_pushSalesManagement_clicked() {}
-void MainWindow::on_actionManage_Sales_triggered() {}
 void MainWindow::on_pushReportManagement_clicked() {}
 void MainWindow::on_actionReports_Management_triggered() {}
-void MainWindow::on_actionManage_Categories_triggered() {}
-void MainWindow::on_actionManage_Vendors_triggered() {}
-void MainWindow::on_actionManager_Customers_triggered() {}
 void MainWindow::on_action_Backup_triggered() {}
 void MainWindow::on_actionDatabases_triggered() {}
 void MainWindow::on_actionNormal_Export_triggered() {}
@@ -310,14 +372,18 @@ void MainWindow::on_actionLanuch_POS_triggered()
 
 void MainWindow::LaunchPointOfSale()
 {
-    // The sales screen is hosted by a full-screen QPOSDialog once it is part of the program.
+    QPOSDialog dialog(this, true);
+    dialog.setModal(true);
+    auto* layout = new QGridLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new CPOS(&dialog), 0, 0);
+    dialog.exec();
+    qDebug() << "POS Closed";
 }
 
 void MainWindow::on_actionManage_Users_triggered()
 {
-    ManageUsers users(this);
-    users.setModal(true);
-    users.exec();
+    RunModal<ManageUsers>(this);
 }
 
 void MainWindow::on_actionSettings_triggered()
@@ -332,9 +398,7 @@ void MainWindow::on_pushSettings_clicked()
 
 void MainWindow::on_actionAbout_Merchora_Lite_triggered()
 {
-    AboutDialog about(this);
-    about.setModal(true);
-    about.exec();
+    RunModal<AboutDialog>(this);
 }
 
 // --- navigator ------------------------------------------------------------------------------

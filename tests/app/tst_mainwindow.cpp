@@ -56,6 +56,10 @@ private Q_SLOTS:
     void menusAndEntriesAreInPlace();
     void dialogStaysCentredWhenWindowResizes();
     void posDialogIgnoresEscapeAndFillsScreen();
+    void entriesOpenTheirScreens_data();
+    void entriesOpenTheirScreens();
+    void entriesOpenTheirDialogs_data();
+    void entriesOpenTheirDialogs();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -588,6 +592,101 @@ void MainWindowTest::posDialogIgnoresEscapeAndFillsScreen()
     QCOMPARE(rejected.count(), 0);
     QCOMPARE(accepted.count(), 0);
     dialog.done(0);
+}
+
+void MainWindowTest::entriesOpenTheirScreens_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("products menu") << "actionManageProducts"
+                                   << "ProductManagement";
+    QTest::newRow("products button") << "pushProductManagement"
+                                     << "ProductManagement";
+    QTest::newRow("inventory menu") << "actionManage_Inventory"
+                                    << "InventoryManagement";
+    QTest::newRow("inventory button") << "pushInventoryManagement"
+                                      << "InventoryManagement";
+    QTest::newRow("sales menu") << "actionManage_Sales"
+                                << "SalesManagement";
+    QTest::newRow("sales button") << "pushSalesManagement"
+                                  << "SalesManagement";
+    QTest::newRow("home") << "actionHome"
+                          << "HomeScreen";
+}
+
+// Triggers a menu action or clicks a navigator button by object name.
+static void activate(MainWindow* window, const QString& name)
+{
+    if (auto* action = window->findChild<QAction*>(name))
+        action->trigger();
+    else if (auto* button = window->findChild<QPushButton*>(name))
+        button->click();
+    else
+        QFAIL(qPrintable(QStringLiteral("no entry ") + name));
+}
+
+void MainWindowTest::entriesOpenTheirScreens()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, screen);
+    skipFirstStart();
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("err_msg_5"), true);
+    makeInventory();
+    makeSales();
+    auto window = makeWindow();
+    window->setCentralWidget(new QLabel);
+    activate(window.get(), entry);
+    QCOMPARE(QString::fromLatin1(window->centralWidget()->metaObject()->className()), screen);
+}
+
+void MainWindowTest::entriesOpenTheirDialogs_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("new product") << "actionAdd_New_Product"
+                                 << "AddEditProductDialog";
+    QTest::newRow("new batch") << "actionAdd_New_Batch"
+                               << "CAddNewItemsBatch";
+    QTest::newRow("categories") << "actionManage_Categories"
+                                << "ManageCategories";
+    QTest::newRow("vendors") << "actionManage_Vendors"
+                             << "ManageVendors";
+    QTest::newRow("customers") << "actionManager_Customers"
+                               << "ManageCustomers";
+    QTest::newRow("users") << "actionManage_Users"
+                           << "ManageUsers";
+    QTest::newRow("about") << "actionAbout_Merchora_Lite"
+                           << "AboutDialog";
+    QTest::newRow("sales screen menu") << "actionLanuch_POS"
+                                       << "QPOSDialog";
+    QTest::newRow("sales screen button") << "pushPointOfSale"
+                                         << "QPOSDialog";
+}
+
+void MainWindowTest::entriesOpenTheirDialogs()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, dialog);
+    skipFirstStart();
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("err_msg_5"), true);
+    makeInventory();
+    makeSales();
+    auto window = makeWindow();
+    QString seen;
+    bool hostsSalesScreen = false;
+    m_dialogs.expect(
+        [&seen, &hostsSalesScreen](QWidget* w) {
+            seen = QString::fromLatin1(w->metaObject()->className());
+            hostsSalesScreen = w->findChild<QWidget*>(QStringLiteral("lineEditBarCode")) != nullptr;
+            QCOMPARE(w->parentWidget(), Utility::GetInstance()->GetMainWindow());
+            static_cast<QDialog*>(w)->reject();
+        },
+        dialog);
+    activate(window.get(), entry);
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(seen, dialog);
+    if (dialog == QLatin1String("QPOSDialog"))
+        QVERIFY(hostsSalesScreen);
 }
 
 MERCHORA_TEST_MAIN(MainWindowTest)

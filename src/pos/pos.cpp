@@ -1,0 +1,719 @@
+#include "pos.h"
+#include "ui_pos.h"
+
+#include "DBManager.h"
+#include "errordialog.h"
+#include "inventorymanagement.h"
+#include "itemtransactionsmodel.h"
+#include "managecustomers.h"
+#include "merchoradialog.h"
+#include "salesmanagement.h"
+#include "utility.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScroller>
+#include <QSignalBlocker>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTimer>
+
+namespace {
+
+const char STATUS_GRAY[] = "QLabel {background-color: gray }";
+const char STATUS_RED[] = "QLabel {background-color: red }";
+constexpr int BLINK_INTERVAL_MS = 350;
+constexpr int WATCHDOG_INTERVAL_MS = 5000;
+
+const char LOOKUP_QUERY[] =
+    "SELECT i.ID, p.NAME, p.ITEMS_PER_UNIT, i.EXPIRY_DATE,  i.SALE_PRICE, i.PURCHASE_PRICE, "
+    "i.QUANTITY, i.SUB_ITEMS, p.IMAGE_FILE, p.TAX_RATE, i.DISCOUNT FROM tblInventory as i, "
+    "tblProducts as p WHERE p.ID = i.PRODUCT_ID AND i.BAR_CODE = :bar_code";
+const char STOCK_UPDATE[] =
+    " UPDATE tblInventory SET QUANTITY = :quantity , SUB_ITEMS = :sub_items WHERE ID = :id";
+const char SALE_INSERT[] =
+    "INSERT INTO tblSalesTransactions ( USER_ID, CUSTOMER_ID, TIME_STAMP, GRAND_TOTAL, PAID, "
+    "RETURN ) VALUES ( :user_id, :customer_id, :time_stamp, :grand_total, :paid, :return )";
+const char LINE_INSERT[] =
+    "INSERT INTO tblSalesInvoice ( TRANSACTION_ID, ITEM_INDEX, PRODUCT_NAME, QUANTITY, "
+    "PURCHASE_PRICE, SALE_PRICE,  SUB_ITEMS, DISCOUNT, SUB_TOTAL, PURCHASE_SUB_TOTAL ) VALUES ( "
+    ":trans_id, :index, :name, :quantity, :purchase_price, :sale_price,  :sub_items, :discount, "
+    ":sub_total, :purchase_sub_total )";
+
+QString ErrorLine(const QSqlError& error)
+{
+    return error.databaseText() + QStringLiteral("    ") + error.driverText();
+}
+
+} // namespace
+
+bool CPOS::s_blinkRed = false;
+
+CPOS::CPOS(QWidget* parent)
+    : QScrollArea(parent), ui(new Ui::CPOS), m_pages(ReadPosGridRows(), ReadPosGridColumns())
+{
+    ui->setupUi(this);
+    QScroller::grabGesture(viewport(), QScroller::LeftMouseButtonGesture);
+    QScroller::grabGesture(ui->tableViewItems->viewport(), QScroller::LeftMouseButtonGesture);
+    ui->lineEditPaid->installEventFilter(this);
+
+    ReadSettings();
+
+    if (!m_taxEnabled) {
+        ui->labelTax->hide();
+        ui->lineEditTax->hide();
+    }
+    if (!m_subItemsMode) {
+        ui->lineEditSubItems->hide();
+        ui->labelSubQty->hide();
+    }
+
+    ui->labelTax->setText(m_taxName + QLatin1Char(' ') + m_currencySymbol);
+    ui->labelTotal->setText(tr("TOTAL %1").arg(m_currencySymbol));
+    ui->labelPaid->setText(tr("PAID %1").arg(m_currencySymbol));
+    ui->labelChange->setText(tr("CHANGE %1").arg(m_currencySymbol));
+
+    m_sums = SaleSums();
+    m_saleState = NoLines;
+    m_blinkTimer = new QTimer(this);
+    m_watchdogTimer = new QTimer(this);
+    connect(m_blinkTimer, &QTimer::timeout, this, &CPOS::OnBlinkingTimeout);
+    connect(m_watchdogTimer, &QTimer::timeout, this, &CPOS::OnStatusWatchDogTimeout);
+    ui->labelStatus->setStyleSheet(QString::fromLatin1(STATUS_GRAY));
+
+    SetUpTable();
+    ResetTotalsDisplay();
+
+    m_categoryModel = new QSqlTableModel(this, CDBManager::GetInstance()->GetInventoryDataBase());
+    m_categoryModel->setTable(QStringLiteral("tblProductCategories"));
+    {
+        // Filling the list must not filter the grid; the buttons are shown below.
+        const QSignalBlocker blocker(ui->comboCategory);
+        ui->comboCategory->setModel(m_categoryModel);
+        ui->comboCategory->setModelColumn(1);
+        if (!m_categoryModel->select())
+            MERCHORA_LOG_DB_ERROR(m_categoryModel->lastError());
+    }
+
+    InitializePosButtons();
+
+    QTimer::singleShot(0, this, &CPOS::SetFocusOnBarCode);
+}
+
+CPOS::~CPOS()
+{
+    delete ui;
+}
+
+void CPOS::ReadSettings()
+{
+    const Utility* utility = Utility::GetInstance();
+    m_companyName = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_COMPANY_NAME));
+    if (m_companyName.isEmpty())
+        m_companyName = QStringLiteral("Sample Company");
+    m_companyAddress = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_COMPANY_ADDRESS));
+    if (m_companyAddress.isEmpty())
+        m_companyAddress = QStringLiteral("Some Address \n32422 Some Street\nSome City");
+    m_companyContact = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_PHONE_NUMBER));
+    if (m_companyContact.isEmpty())
+        m_companyContact = QStringLiteral("Phone: 1111111111");
+    m_subItemsMode = utility->IsSubItemsMode();
+    m_currencySymbol = utility->ReadString(QString::fromLatin1(SettingKey::CURRENCY_SYMBOL));
+    m_taxEnabled = utility->ReadBool(QString::fromLatin1(SettingKey::ENABLE_TAX));
+    m_taxName = utility->ReadString(QString::fromLatin1(SettingKey::SALES_TAX_NAME));
+    if (m_taxName.isEmpty())
+        m_taxName = QStringLiteral("TAX");
+    m_printLogo = utility->ReadBool(QString::fromLatin1(SettingKey::PRINT_LOGO));
+    m_logoSize = utility->ReadInt(QString::fromLatin1(SettingKey::LOGO_SIZE));
+    m_logoPath = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_COMPANY_LOGO));
+    if (m_logoPath.isEmpty())
+        m_logoPath = QStringLiteral(":/resources/images/merchora_logo.png");
+    m_logo = QImage(m_logoPath);
+}
+
+void CPOS::SetUpTable()
+{
+    QTableView* view = ui->tableViewItems;
+    m_model = new CItemTransactionsModel(view);
+    view->setModel(m_model);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    ConfigureColumns();
+}
+
+void CPOS::ConfigureColumns()
+{
+    QTableView* view = ui->tableViewItems;
+    view->setColumnHidden(CItemTransactionsModel::ColPurchasePrice, true);
+    view->setColumnHidden(CItemTransactionsModel::ColPurchaseTotal, true);
+    view->setColumnHidden(CItemTransactionsModel::ColSubItems, !m_subItemsMode);
+    // With no lines yet this gives every column the width of its header.
+    view->resizeColumnsToContents();
+}
+
+void CPOS::FitColumnsToRow(int row)
+{
+    // Only the new line is measured: measuring every line on each entry makes a long sale slow.
+    QTableView* view = ui->tableViewItems;
+    const QHeaderView* header = view->horizontalHeader();
+    const int grid = view->showGrid() ? 1 : 0;
+    for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column) {
+        if (view->isColumnHidden(column))
+            continue;
+        if (header->stretchLastSection() && header->count() > 0 &&
+            column == header->logicalIndex(header->count() - 1))
+            continue;
+        const int wanted = view->sizeHintForIndex(m_model->index(row, column)).width() + grid;
+        if (wanted > view->columnWidth(column))
+            view->setColumnWidth(column, wanted);
+    }
+}
+
+void CPOS::ShowStatusMessage(const QString& text)
+{
+    ui->labelStatus->setText(text);
+    m_blinkTimer->start(BLINK_INTERVAL_MS);
+    m_watchdogTimer->start(WATCHDOG_INTERVAL_MS);
+}
+
+void CPOS::ResetTotalsDisplay()
+{
+    const QString zero = QStringLiteral("0");
+    ui->lineEditTotal->setText(zero);
+    ui->lineEditPaid->setText(zero);
+    ui->lineEditPaid->selectAll();
+    ui->lineEditChange->setText(zero);
+    ui->lineEditTax->setText(zero);
+}
+
+void CPOS::OnStatusWatchDogTimeout()
+{
+    m_blinkTimer->stop();
+    m_watchdogTimer->stop();
+    ui->labelStatus->setStyleSheet(QString::fromLatin1(STATUS_GRAY));
+}
+
+void CPOS::OnBlinkingTimeout()
+{
+    ui->labelStatus->setStyleSheet(QString::fromLatin1(s_blinkRed ? STATUS_RED : STATUS_GRAY));
+    s_blinkRed = !s_blinkRed;
+}
+
+void CPOS::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        on_nextButton_clicked();
+        break;
+    case Qt::Key_PageDown:
+        on_previousButton_clicked();
+        break;
+    case Qt::Key_F11:
+        on_pushFavPages_clicked();
+        break;
+    case Qt::Key_F12:
+        ui->lineEditPaid->setFocus();
+        break;
+    default:
+        break;
+    }
+    // No key leaves the screen: Escape and Return must never reach the hosting dialog.
+    event->accept();
+}
+
+bool CPOS::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->lineEditPaid && event->type() == QEvent::FocusIn) {
+        ui->lineEditPaid->selectAll();
+        // A mouse click places the cursor after the focus event; select again once it is done.
+        QTimer::singleShot(0, ui->lineEditPaid, &QLineEdit::selectAll);
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void CPOS::SetFocusOnBarCode()
+{
+    ui->lineEditBarCode->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Entry
+
+void CPOS::on_lineEditBarCode_returnPressed()
+{
+    EnterItem();
+}
+
+void CPOS::on_pushEnter_clicked()
+{
+    EnterItem();
+}
+
+void CPOS::PosButtonClicked()
+{
+    auto* button = qobject_cast<CPosButton*>(sender());
+    if (!button)
+        return;
+    ui->lineEditBarCode->setText(button->GetBarCode());
+    EnterItem();
+}
+
+bool CPOS::ValidateEntryFields()
+{
+    const QString problem =
+        ::ValidateEntryFields(ui->lineEditBarCode->text(), ui->lineEditDiscount->text(),
+                              ui->lineEditItems->text(), ui->lineEditSubItems->text());
+    if (problem.isEmpty())
+        return true;
+    ShowStatusMessage(problem);
+    return false;
+}
+
+void CPOS::EnterItem()
+{
+    ui->labelStatus->clear();
+
+    if (m_saleState == Paid) {
+        const QString barCode = ui->lineEditBarCode->text();
+        on_pushNew_clicked();
+        ui->lineEditBarCode->setText(barCode);
+    }
+
+    if (!ValidateEntryFields())
+        return;
+
+    QSqlDatabase& inventory = CDBManager::GetInstance()->GetInventoryDataBase();
+    QSqlQuery query(inventory);
+    query.prepare(QString::fromLatin1(LOOKUP_QUERY));
+    query.bindValue(QStringLiteral(":bar_code"), ui->lineEditBarCode->text());
+    if (!query.exec()) {
+        MERCHORA_LOG_DB_ERROR(query.lastError());
+        ShowStatusMessage(tr("Could not retrieve data from inventory"));
+        return;
+    }
+    if (!query.next()) {
+        ShowStatusMessage(tr("No results found in inventory") + query.lastError().text());
+        return;
+    }
+
+    const QSqlRecord record = query.record();
+    const auto field = [&record](const char* name) {
+        return record.value(QString::fromLatin1(name));
+    };
+    const QString itemsText = ui->lineEditItems->text();
+    const QString subItemsText = ui->lineEditSubItems->text();
+    const bool returnMode = ui->checkReturnMode->isChecked();
+
+    StockRequest request;
+    request.quantity = field("QUANTITY").toInt();
+    request.subItems = field("SUB_ITEMS").toInt();
+    request.itemsPerUnit = field("ITEMS_PER_UNIT").toInt();
+    request.requestedItems = itemsText.toInt();
+    request.requestedSubItems = subItemsText.toInt();
+    request.returnMode = returnMode;
+    const StockOutcome stock = CheckStock(request);
+    if (!stock.refusal.isEmpty()) {
+        ShowStatusMessage(stock.refusal);
+        return;
+    }
+
+    SaleLineInput input;
+    input.salePrice = field("SALE_PRICE").toString();
+    input.purchasePrice = field("PURCHASE_PRICE").toString();
+    input.itemsPerUnit = request.itemsPerUnit;
+    input.batchDiscount = field("DISCOUNT").toFloat();
+    input.taxRate = m_taxEnabled ? field("TAX_RATE").toFloat() : 0.0f;
+    input.items = request.requestedItems;
+    input.subItems = request.requestedSubItems;
+    input.specialDiscount = ui->checkSpecialDiscount->isChecked();
+    input.discountText = ui->lineEditDiscount->text();
+    input.returnMode = returnMode;
+    input.taxEnabled = m_taxEnabled;
+    const SaleLinePrice price = PriceSaleLine(input);
+
+    QSqlQuery update(inventory);
+    update.prepare(QString::fromLatin1(STOCK_UPDATE));
+    update.bindValue(QStringLiteral(":quantity"), stock.newQuantity);
+    update.bindValue(QStringLiteral(":sub_items"), stock.newSubItems);
+    update.bindValue(QStringLiteral(":id"), field("ID"));
+    if (!update.exec()) {
+        // The cashier is not stopped: the line is sold even when the stock could not be kept.
+        qDebug().noquote() << QStringLiteral("Updating  tblInventory: ") +
+                                  ErrorLine(update.lastError());
+    }
+
+    const int row = m_model->rowCount();
+    m_model->AppendRow(QStringList{
+        QString::number(row), field("NAME").toString(), itemsText, subItemsText, input.salePrice,
+        price.discountText, price.lineTotalText, input.purchasePrice, price.purchaseTotalText});
+    AddLineToSums(m_sums, price);
+
+    FitColumnsToRow(row);
+    ui->tableViewItems->scrollTo(m_model->index(row, CItemTransactionsModel::ColLineTotal));
+    ui->tableViewItems->scrollToBottom();
+
+    ui->lineEditTotal->setText(MoneyText(m_sums.grandTotal));
+    ui->lineEditTax->setText(MoneyText(m_sums.taxTotal));
+
+    ui->lineEditBarCode->clear();
+    if (!ui->checkOnAllItems->isChecked())
+        ui->lineEditDiscount->setText(QStringLiteral("0"));
+
+    ui->pushButtonPay->setEnabled(true);
+    m_saleState = PaymentPending;
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushButtonLookUp_clicked()
+{
+    ui->lineEditBarCode->setText(InventoryManagement::PickBarCode());
+    SetFocusOnBarCode();
+}
+
+void CPOS::OnProductSeleted(QString& image_file)
+{
+    Q_UNUSED(image_file)
+}
+
+// ---------------------------------------------------------------------------------------------
+// Sale
+
+void CPOS::on_pushNew_clicked()
+{
+    m_customer.Clear();
+    ui->pushCustomers->setChecked(false);
+    ui->labelStatus->clear();
+
+    if (m_saleState == PaymentPending) {
+        ShowStatusMessage(tr("Payment is pending!"));
+        return;
+    }
+
+    m_sums = SaleSums();
+    m_transactionId.clear();
+    // The view must never hold a deleted model: the new one is set before the old one goes.
+    CItemTransactionsModel* old = m_model;
+    m_model = new CItemTransactionsModel(ui->tableViewItems);
+    ui->tableViewItems->setModel(m_model);
+    delete old;
+    ConfigureColumns();
+
+    ui->lineEditBarCode->clear();
+    if (!ui->checkOnAllItems->isChecked())
+        ui->lineEditDiscount->setText(QStringLiteral("0"));
+    ui->lineEditItems->setText(QStringLiteral("1"));
+    ui->lineEditSubItems->setText(QStringLiteral("0"));
+
+    ui->pushButtonPay->setEnabled(false);
+    m_saleState = NoLines;
+    ResetTotalsDisplay();
+    ui->pushPrint->setEnabled(true);
+    ui->pushPrintPreview->setEnabled(true);
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushButtonPay_clicked()
+{
+    ui->labelStatus->clear();
+    // PAY is enabled only while a sale waits for payment; a sale is stored at most once.
+    if (m_saleState != PaymentPending)
+        return;
+
+    const QString paidText = ui->lineEditPaid->text();
+    const QString problem = ValidatePaidAmount(paidText);
+    if (!problem.isEmpty()) {
+        ShowStatusMessage(problem);
+        return;
+    }
+    const float paid = paidText.toFloat();
+    if (paid < m_sums.grandTotal) {
+        ShowStatusMessage(tr("Paid amount is less than due amount"));
+        return;
+    }
+    const float change = ComputeChange(m_sums.grandTotal, paid);
+    ui->lineEditChange->setText(MoneyText(change));
+
+    // The sale and its lines are stored together or not at all.
+    QSqlDatabase& sales = CDBManager::GetInstance()->GetSalesDataBase();
+    if (!sales.transaction()) {
+        MERCHORA_LOG_DB_ERROR(sales.lastError());
+        ShowStatusMessage(tr("Error occurred while logging payment information"));
+        return;
+    }
+
+    QSqlQuery sale(sales);
+    sale.prepare(QString::fromLatin1(SALE_INSERT));
+    sale.bindValue(QStringLiteral(":user_id"), Utility::GetInstance()->GetLoggedInUser());
+    sale.bindValue(QStringLiteral(":customer_id"),
+                   m_customer.name.isEmpty() ? QStringLiteral("NOT SELECTED") : m_customer.name);
+    sale.bindValue(QStringLiteral(":time_stamp"),
+                   QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    sale.bindValue(QStringLiteral(":grand_total"), MoneyText(m_sums.grandTotal));
+    sale.bindValue(QStringLiteral(":paid"), paid);
+    sale.bindValue(QStringLiteral(":return"), ui->lineEditChange->text().toFloat());
+    if (!sale.exec()) {
+        MERCHORA_LOG_DB_ERROR(sale.lastError());
+        sales.rollback();
+        ShowStatusMessage(tr("Error occurred while logging payment information"));
+        return;
+    }
+    const QVariant insertedId = sale.lastInsertId();
+    const qlonglong saleId = insertedId.toLongLong();
+    qDebug().noquote() << QStringLiteral("inserted ID = ") + insertedId.toString();
+
+    QSqlQuery line(sales);
+    line.prepare(QString::fromLatin1(LINE_INSERT));
+    const CItemTransactionsModel* model = m_model;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const auto cell = [model, row](int column) {
+            return model->Text(row, column);
+        };
+        line.bindValue(QStringLiteral(":trans_id"), saleId);
+        line.bindValue(QStringLiteral(":index"), cell(CItemTransactionsModel::ColIndex).toInt());
+        line.bindValue(QStringLiteral(":name"), cell(CItemTransactionsModel::ColName));
+        line.bindValue(QStringLiteral(":quantity"), cell(CItemTransactionsModel::ColItems).toInt());
+        line.bindValue(QStringLiteral(":purchase_price"),
+                       cell(CItemTransactionsModel::ColPurchasePrice).toFloat());
+        line.bindValue(QStringLiteral(":sale_price"),
+                       cell(CItemTransactionsModel::ColPrice).toFloat());
+        line.bindValue(QStringLiteral(":sub_items"),
+                       cell(CItemTransactionsModel::ColSubItems).toInt());
+        line.bindValue(QStringLiteral(":discount"),
+                       cell(CItemTransactionsModel::ColDiscount).toFloat());
+        line.bindValue(QStringLiteral(":sub_total"),
+                       cell(CItemTransactionsModel::ColLineTotal).toFloat());
+        line.bindValue(QStringLiteral(":purchase_sub_total"),
+                       cell(CItemTransactionsModel::ColPurchaseTotal).toFloat());
+        if (!line.exec()) {
+            qDebug().noquote() << QStringLiteral("Insering into tblSalesInvoice: ") +
+                                      ErrorLine(line.lastError());
+            // Nothing of the sale is kept, so the cashier can simply press PAY again.
+            sales.rollback();
+            ShowStatusMessage(tr("Error occurred while logging invoice information"));
+            SetFocusOnBarCode();
+            return;
+        }
+    }
+    if (!sales.commit()) {
+        MERCHORA_LOG_DB_ERROR(sales.lastError());
+        sales.rollback();
+        ShowStatusMessage(tr("Error occurred while logging payment information"));
+        return;
+    }
+
+    m_transactionId = insertedId.toString();
+    m_saleState = Paid;
+    ui->pushButtonPay->setEnabled(false);
+    ui->pushPrint->setEnabled(true);
+    ui->pushPrintPreview->setEnabled(true);
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushButtonClose_clicked()
+{
+    QWidget* host = window();
+    if (m_saleState == PaymentPending) {
+        const int answer = QMessageBox::question(
+            host, tr("Close POS?"),
+            tr("Payment is pending! If you close without payment, sales and inventory will not "
+               "be in consistent state. Do you still want to close POS?"),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    host->close();
+}
+
+void CPOS::on_checkReturnMode_toggled(bool checked)
+{
+    if (checked) {
+        ErrorDialog notice(
+            QStringLiteral("err_msg_4"), tr("Return Mode"),
+            tr("Now the system is in \"Items Return\" mode. On performing any sale, items will be "
+               "added back to inventory. Please press it again to return to Normal mode. "),
+            this);
+        notice.exec();
+    }
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_checkOnAllItems_toggled(bool checked)
+{
+    if (checked) {
+        ErrorDialog notice(
+            QStringLiteral("err_msg_3"), tr("Discount on All Items"),
+            tr("Please make sure the check box is checked. Specail discount will be calculated on "
+               "all items being sold. If there is any discount already set on the inventory, that "
+               "will be overwritten by this value. Please press it again to disable this "
+               "function."),
+            this);
+        notice.exec();
+    }
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_checkOnAllItems_pressed() {}
+
+void CPOS::on_checkOnAllItems_clicked() {}
+
+void CPOS::on_pushButton_clicked() {}
+
+void CPOS::on_pushCustomers_clicked()
+{
+    auto* customers = new ManageCustomers(this, true);
+    customers->setModal(true);
+    customers->exec();
+
+    m_customer.Clear();
+    customers->GetSelectedCustomer(m_customer.id, m_customer.name, m_customer.address,
+                                   m_customer.email, m_customer.contact);
+    delete customers;
+
+    if (!m_customer.id.isEmpty()) {
+        ErrorDialog notice(
+            QStringLiteral("err_msg_11"), tr("Select Customer"),
+            tr("Customer has been selected. Customer data will be printed on the large sales "
+               "receipt and stored in database. Please press this button again to select another "
+               "customer or deselect existing customer. Existing customer can be deselected by "
+               "pressing Customers buttons, and then closing the Customers Dialog without "
+               "selecting any customer."),
+            this);
+        notice.exec();
+        ui->pushCustomers->setChecked(true);
+    } else {
+        ui->pushCustomers->setChecked(false);
+    }
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushSales_clicked()
+{
+    auto* dialog = new MerchoraDialog(Utility::GetInstance()->GetMainWindow());
+    dialog->setModal(true);
+    auto* layout = new QGridLayout(dialog);
+    dialog->resize(800, 600);
+    layout->addWidget(new SalesManagement(dialog, true));
+    dialog->exec();
+    delete dialog;
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushHelpShortCutKeys_clicked()
+{
+    const QString text =
+        tr("HELP TIP: Please hover mouse over different items, after few seconds tooltips will "
+           "appear.\n\n"
+           "Various keys on your keyboard are assigned to different functions on this screen. "
+           "These are called shortcut keys.\n\n"
+           "F1     ->   Help on point of sale screen.\n"
+           "F2     ->   Reset all and start new sale.\n"
+           "F3     ->   Print receipt.\n"
+           "F4     ->   Show print preview of receipt.\n"
+           "F5     ->   Shortcut to Pay button. After entering amount in PAID box, press this "
+           "button.\n"
+           "F6     ->   Shortcut to Return button. Press this to return items back to inventory.\n"
+           "F7     ->   Shortcut to Search button. Press this to search for products and "
+           "inventory levels.\n"
+           "F8     ->   Shortcut to Sales button. Press this for viewing and searching sales.\n"
+           "F9     ->   Shortcut to Customers button. Press this for selecting and editing "
+           "customer.\n"
+           "F10    ->   Shortcut to Enter button. Press this after entering barcode.\n"
+           "F11    ->   Shortcut to Show All button.\n"
+           "F12    ->   Set focus directly to PAID box for entering amount.\n"
+           "PgUp  ->   Shortcut to Next button.\n"
+           "PgDn  ->   Shortcut to Previous button.");
+    ErrorDialog help(QString(), tr("Shortcut Keys Help"), text, this, true);
+    help.resize(800, 400);
+    help.exec();
+    SetFocusOnBarCode();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Receipts (printing comes with the receipt work)
+
+void CPOS::on_pushPrint_clicked() {}
+
+void CPOS::on_pushPrintPreview_clicked() {}
+
+void CPOS::printReport(bool preview)
+{
+    Q_UNUSED(preview)
+}
+
+void CPOS::setValue(int& recNo, QString& paramName, QVariant& paramValue, int reportPage)
+{
+    Q_UNUSED(recNo)
+    Q_UNUSED(paramName)
+    Q_UNUSED(paramValue)
+    Q_UNUSED(reportPage)
+}
+
+void CPOS::setValueImage(int& recNo, QString& paramName, QImage& image, int reportPage)
+{
+    Q_UNUSED(recNo)
+    Q_UNUSED(paramName)
+    Q_UNUSED(image)
+    Q_UNUSED(reportPage)
+}
+
+// ---------------------------------------------------------------------------------------------
+// Product buttons
+
+void CPOS::InitializePosButtons()
+{
+    ui->comboCategory->setCurrentIndex(-1);
+    m_pages.SetButtons(LoadPosButtons(CDBManager::GetInstance()->GetInventoryDataBase()));
+    ShowPage();
+}
+
+void CPOS::ShowPage()
+{
+    ShowPosButtons(ui->gridLayoutPosButtons, this, m_pages.CurrentPage(), m_pages.Rows(),
+                   m_pages.Columns(), [this](CPosButton* button) {
+                       ui->lineEditBarCode->setText(button->GetBarCode());
+                       EnterItem();
+                   });
+    ui->labelFavPages->setText(m_pages.Caption());
+}
+
+void CPOS::on_comboCategory_currentIndexChanged(QString arg1)
+{
+    Q_UNUSED(arg1)
+    const int index = ui->comboCategory->currentIndex();
+    if (index == -1)
+        return;
+    m_pages.SelectCategory(m_categoryModel->record(index).value(0).toInt());
+    ShowPage();
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushFavPages_clicked()
+{
+    m_pages.ShowAll();
+    ShowPage();
+    ui->comboCategory->setCurrentIndex(-1);
+}
+
+void CPOS::on_nextButton_clicked()
+{
+    if (m_pages.Next())
+        ShowPage();
+}
+
+void CPOS::on_previousButton_clicked()
+{
+    if (m_pages.Previous())
+        ShowPage();
+}

@@ -1,0 +1,153 @@
+#ifndef POS_H
+#define POS_H
+
+#include "posbuttons.h"
+#include "salepricing.h"
+
+#include <QImage>
+#include <QScrollArea>
+#include <QString>
+#include <QVariant>
+
+class CItemTransactionsModel;
+class QSqlTableModel;
+class QTimer;
+
+namespace Ui {
+class CPOS;
+}
+
+// The customer attached to the sale with the CUSTOMERS button.
+struct SelectedCustomer
+{
+    QString id;
+    QString name;
+    QString address;
+    QString email;
+    QString contact;
+
+    void Clear() { *this = SelectedCustomer(); }
+};
+
+// The sales screen: entry of items by barcode or product button, the lines and totals of the
+// sale, payment, and the function bar. Hosted full screen by QPOSDialog.
+class CPOS : public QScrollArea
+{
+    Q_OBJECT
+
+public:
+    enum SaleState
+    {
+        NoLines = 0,
+        PaymentPending = 1,
+        Paid = 2
+    };
+
+    explicit CPOS(QWidget* parent = nullptr);
+    ~CPOS() override;
+
+    // Shows a refusal or notice in the status line, blinking for five seconds.
+    void ShowStatusMessage(const QString& text);
+    // "0" in the four totals boxes.
+    void ResetTotalsDisplay();
+    void InitializePosButtons();
+
+    // The sale, for the receipts.
+    CItemTransactionsModel* GetModel() const { return m_model; }
+    const SaleSums& GetSums() const { return m_sums; }
+    float GetGrandTotal() const { return m_sums.grandTotal; }
+    float GetTaxTotal() const { return m_sums.taxTotal; }
+    float GetDiscountTotal() const { return m_sums.discountTotal; }
+    int GetSaleState() const { return m_saleState; }
+    QString GetTransactionId() const { return m_transactionId; }
+    const SelectedCustomer& GetSelectedCustomer() const { return m_customer; }
+    bool IsTaxEnabled() const { return m_taxEnabled; }
+    bool IsSubItemsMode() const { return m_subItemsMode; }
+    QString GetCurrencySymbol() const { return m_currencySymbol; }
+    QString GetTaxName() const { return m_taxName; }
+    QString GetCompanyName() const { return m_companyName; }
+    QString GetCompanyAddress() const { return m_companyAddress; }
+    QString GetCompanyContact() const { return m_companyContact; }
+    QString GetLogoPath() const { return m_logoPath; }
+    const QImage& GetLogoImage() const { return m_logo; }
+    bool IsPrintLogo() const { return m_printLogo; }
+    int GetLogoSize() const { return m_logoSize; }
+    const PosButtonPages& GetButtonPages() const { return m_pages; }
+
+protected Q_SLOTS:
+    void keyPressEvent(QKeyEvent* event) override;
+
+public Q_SLOTS:
+    void on_lineEditBarCode_returnPressed();
+    void on_pushPrint_clicked();
+    void on_pushButtonPay_clicked();
+    void on_pushButtonClose_clicked();
+    void OnProductSeleted(QString& image_file);
+    void on_pushButtonLookUp_clicked();
+    void on_pushEnter_clicked();
+    void on_pushNew_clicked();
+    void OnStatusWatchDogTimeout();
+    void OnBlinkingTimeout();
+    void printReport(bool preview);
+    void setValue(int& recNo, QString& paramName, QVariant& paramValue, int reportPage);
+    void setValueImage(int& recNo, QString& paramName, QImage& image, int reportPage);
+    void on_pushPrintPreview_clicked();
+    void PosButtonClicked();
+    void on_comboCategory_currentIndexChanged(QString arg1);
+    void on_pushFavPages_clicked();
+    void on_nextButton_clicked();
+    void on_previousButton_clicked();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void on_checkOnAllItems_pressed();
+    void on_checkOnAllItems_toggled(bool checked);
+    void on_checkReturnMode_toggled(bool checked);
+    void on_pushButton_clicked();
+    void on_pushSales_clicked();
+    void on_pushCustomers_clicked();
+    void on_checkOnAllItems_clicked();
+    void SetFocusOnBarCode();
+    void on_pushHelpShortCutKeys_clicked();
+
+private:
+    void ReadSettings();
+    void SetUpTable();
+    // Hides the columns that are never shown (and Sub Items outside sub-items mode) and gives
+    // the others their header widths; needed again whenever the view gets a new model.
+    void ConfigureColumns();
+    // Widens the columns that the new line's texts do not fit.
+    void FitColumnsToRow(int row);
+    bool ValidateEntryFields();
+    // The steps shared by Return, ENTER/F10 and the product buttons.
+    void EnterItem();
+    void ShowPage();
+
+    Ui::CPOS* ui;
+    CItemTransactionsModel* m_model = nullptr;
+    QSqlTableModel* m_categoryModel = nullptr;
+
+    SaleSums m_sums;
+    int m_saleState = NoLines;
+    QString m_transactionId;
+    SelectedCustomer m_customer;
+
+    bool m_taxEnabled = true;
+    bool m_subItemsMode = false;
+    QString m_currencySymbol;
+    QString m_taxName;
+    QString m_companyName;
+    QString m_companyAddress;
+    QString m_companyContact;
+    QString m_logoPath;
+    QImage m_logo;
+    bool m_printLogo = true;
+    int m_logoSize = 10;
+
+    PosButtonPages m_pages;
+
+    QTimer* m_blinkTimer = nullptr;
+    QTimer* m_watchdogTimer = nullptr;
+    // One blink phase for every screen, kept from one message to the next.
+    static bool s_blinkRed;
+};
+
+#endif // POS_H
