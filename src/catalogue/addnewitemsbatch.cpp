@@ -251,8 +251,10 @@ void CAddNewItemsBatch::on_pushButtonAdd_clicked()
     query.bindValue(QStringLiteral(":expiry_date"),
                     ui->dateEditExpiryDate->date().toString(QStringLiteral("yyyy-MM-dd")));
     query.bindValue(QStringLiteral(":storage_location"), ui->lineStorageLocation->text());
-    query.bindValue(QStringLiteral(":sale_price"), ui->lineEditSalePrice->text().toFloat());
-    query.bindValue(QStringLiteral(":purchase_price"), ui->lineEditPurchasePrice->text().toFloat());
+    // Prices are bound as double, so that a typed 12.34 is stored, shown and sold as 12.34 and
+    // not as the nearest single-precision value 12.340000152587891.
+    query.bindValue(QStringLiteral(":sale_price"), ui->lineEditSalePrice->text().toDouble());
+    query.bindValue(QStringLiteral(":purchase_price"), ui->lineEditPurchasePrice->text().toDouble());
     query.bindValue(QStringLiteral(":quantity"), ui->lineQuantity->text().toLongLong(nullptr, 10));
     query.bindValue(QStringLiteral(":sub_items"), ui->editSubItems->text().toLongLong(nullptr, 10));
     query.bindValue(QStringLiteral(":bar_code"), barCode);
@@ -260,7 +262,7 @@ void CAddNewItemsBatch::on_pushButtonAdd_clicked()
     if (m_editMode)
         query.bindValue(QStringLiteral(":id"), m_batchId.toInt());
     query.bindValue(QStringLiteral(":show"), ui->checkShowOnPOS->isChecked());
-    query.bindValue(QStringLiteral(":discount"), ui->lineEditDiscount->text().toFloat());
+    query.bindValue(QStringLiteral(":discount"), ui->lineEditDiscount->text().toDouble());
 
     if (query.exec()) {
         ui->labelStatus->setText((m_editMode

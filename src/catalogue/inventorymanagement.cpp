@@ -74,6 +74,8 @@ enum Column
 
 // Rows measured when the columns are fitted to their contents.
 const int RESIZE_ROWS = 64;
+// Pixels added to the fitted width of every column.
+const int COLUMN_AIR = 10;
 
 } // namespace
 
@@ -130,6 +132,11 @@ InventoryManagement::InventoryManagement(QWidget* parent, bool selectionMode)
     }
 
     view->setSortingEnabled(true);
+    // The rows come in the order the query gives them, so no header shows a sort arrow that
+    // would suggest otherwise.
+    view->horizontalHeader()->setSortIndicatorShown(false);
+    // The theme of the parent decides the widths the columns need.
+    ensurePolished();
     // Lists every batch; the columns are fitted there already.
     on_buttonShowAll_clicked();
 }
@@ -169,6 +176,17 @@ void InventoryManagement::RunCurrentQuery()
         MERCHORA_LOG_DB_ERROR(m_model->lastError());
 }
 
+void InventoryManagement::FitColumns()
+{
+    QTableView* view = ui->tableViewItems;
+    view->resizeColumnsToContents();
+    // A little air between a column's longest text and the next column.
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        if (!view->isColumnHidden(column))
+            view->setColumnWidth(column, view->columnWidth(column) + COLUMN_AIR);
+    }
+}
+
 void InventoryManagement::OnItemSeleted()
 {
     ui->buttonEdit->setEnabled(true);
@@ -192,7 +210,7 @@ void InventoryManagement::on_buttonSearch_clicked()
     }
     RunCurrentQuery();
     ui->tableViewItems->show();
-    ui->tableViewItems->resizeColumnsToContents();
+    FitColumns();
 }
 
 void InventoryManagement::on_buttonShowAll_clicked()
@@ -200,7 +218,7 @@ void InventoryManagement::on_buttonShowAll_clicked()
     m_currentQuery = m_baseQuery;
     RunCurrentQuery();
     ui->tableViewItems->show();
-    ui->tableViewItems->resizeColumnsToContents();
+    FitColumns();
 }
 
 void InventoryManagement::on_buttonAddNew_clicked()
@@ -211,7 +229,7 @@ void InventoryManagement::on_buttonAddNew_clicked()
         dialog.exec();
     }
     RunCurrentQuery();
-    ui->tableViewItems->resizeColumnsToContents();
+    FitColumns();
 }
 
 void InventoryManagement::on_buttonEdit_clicked()
@@ -224,7 +242,7 @@ void InventoryManagement::on_buttonEdit_clicked()
     dialog.setModal(true);
     dialog.exec();
     RunCurrentQuery();
-    ui->tableViewItems->resizeColumnsToContents();
+    FitColumns();
 }
 
 void InventoryManagement::on_buttonDelete_clicked()

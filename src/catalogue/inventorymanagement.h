@@ -60,6 +60,8 @@ public Q_SLOTS:
 private:
     // Gives the current statement to the model and fits the columns.
     void RunCurrentQuery();
+    // Fits the shown columns to the loaded rows.
+    void FitColumns();
 
     Ui::InventoryManagement* ui;
     bool m_selectionMode = false;

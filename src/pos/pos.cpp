@@ -166,16 +166,28 @@ void CPOS::ConfigureColumns()
 void CPOS::FitColumnsToRow(int row)
 {
     // Only the new line is measured: measuring every line on each entry makes a long sale slow.
+    // A cell needs its text width plus the delegate's margins, which are measured once; the
+    // widths of texts seen before (quantities, prices, names sold again) are remembered.
     QTableView* view = ui->tableViewItems;
     const QHeaderView* header = view->horizontalHeader();
-    const int grid = view->showGrid() ? 1 : 0;
+    const int stretched = header->stretchLastSection() && header->count() > 0
+                              ? header->logicalIndex(header->count() - 1)
+                              : -1;
+    const QFontMetrics metrics(view->font());
+    if (m_textWidths.size() > 20000)
+        m_textWidths.clear();
     for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column) {
-        if (view->isColumnHidden(column))
+        if (column == stretched || view->isColumnHidden(column))
             continue;
-        if (header->stretchLastSection() && header->count() > 0 &&
-            column == header->logicalIndex(header->count() - 1))
-            continue;
-        const int wanted = view->sizeHintForIndex(m_model->index(row, column)).width() + grid;
+        const QString text = m_model->Text(row, column);
+        auto known = m_textWidths.constFind(text);
+        if (known == m_textWidths.constEnd())
+            known = m_textWidths.insert(text, metrics.horizontalAdvance(text));
+        if (m_cellMargin < 0) {
+            const int hint = view->sizeHintForIndex(m_model->index(row, column)).width();
+            m_cellMargin = qMax(0, hint - known.value()) + (view->showGrid() ? 1 : 0);
+        }
+        const int wanted = known.value() + m_cellMargin;
         if (wanted > view->columnWidth(column))
             view->setColumnWidth(column, wanted);
     }
@@ -281,6 +293,24 @@ bool CPOS::ValidateEntryFields()
     return false;
 }
 
+QSqlQuery& CPOS::RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* sql,
+                             const std::function<void(QSqlQuery&)>& bind)
+{
+    // The statements of an entry are prepared once per screen. Should the connection have been
+    // reopened meanwhile, the old statement fails and is prepared again on the current one.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!statement || attempt > 0) {
+            statement.reset(new QSqlQuery(CDBManager::GetInstance()->GetInventoryDataBase()));
+            if (!statement->prepare(QString::fromLatin1(sql)))
+                continue;
+        }
+        bind(*statement);
+        if (statement->exec())
+            break;
+    }
+    return *statement;
+}
+
 void CPOS::EnterItem()
 {
     ui->labelStatus->clear();
@@ -294,21 +324,25 @@ void CPOS::EnterItem()
     if (!ValidateEntryFields())
         return;
 
-    QSqlDatabase& inventory = CDBManager::GetInstance()->GetInventoryDataBase();
-    QSqlQuery query(inventory);
-    query.prepare(QString::fromLatin1(LOOKUP_QUERY));
-    query.bindValue(QStringLiteral(":bar_code"), ui->lineEditBarCode->text());
-    if (!query.exec()) {
+    const QString barCode = ui->lineEditBarCode->text();
+    QSqlQuery& query = RunPrepared(m_lookUp, LOOKUP_QUERY, [&barCode](QSqlQuery& q) {
+        q.bindValue(QStringLiteral(":bar_code"), barCode);
+    });
+    if (!query.isActive()) {
         MERCHORA_LOG_DB_ERROR(query.lastError());
         ShowStatusMessage(tr("Could not retrieve data from inventory"));
         return;
     }
     if (!query.next()) {
-        ShowStatusMessage(tr("No results found in inventory") + query.lastError().text());
+        const QString error = query.lastError().text();
+        query.finish();
+        ShowStatusMessage(tr("No results found in inventory") + error);
         return;
     }
 
     const QSqlRecord record = query.record();
+    // The row is copied; releasing the statement lets the stock update commit at once.
+    query.finish();
     const auto field = [&record](const char* name) {
         return record.value(QString::fromLatin1(name));
     };
@@ -343,16 +377,18 @@ void CPOS::EnterItem()
     input.taxEnabled = m_taxEnabled;
     const SaleLinePrice price = PriceSaleLine(input);
 
-    QSqlQuery update(inventory);
-    update.prepare(QString::fromLatin1(STOCK_UPDATE));
-    update.bindValue(QStringLiteral(":quantity"), stock.newQuantity);
-    update.bindValue(QStringLiteral(":sub_items"), stock.newSubItems);
-    update.bindValue(QStringLiteral(":id"), field("ID"));
-    if (!update.exec()) {
+    const QVariant batchId = field("ID");
+    QSqlQuery& update = RunPrepared(m_stockUpdate, STOCK_UPDATE, [&stock, &batchId](QSqlQuery& q) {
+        q.bindValue(QStringLiteral(":quantity"), stock.newQuantity);
+        q.bindValue(QStringLiteral(":sub_items"), stock.newSubItems);
+        q.bindValue(QStringLiteral(":id"), batchId);
+    });
+    if (!update.isActive()) {
         // The cashier is not stopped: the line is sold even when the stock could not be kept.
         qDebug().noquote() << QStringLiteral("Updating  tblInventory: ") +
                                   ErrorLine(update.lastError());
     }
+    update.finish();
 
     const int row = m_model->rowCount();
     m_model->AppendRow(QStringList{
@@ -368,7 +404,7 @@ void CPOS::EnterItem()
     ui->lineEditTax->setText(MoneyText(m_sums.taxTotal));
 
     ui->lineEditBarCode->clear();
-    if (!ui->checkOnAllItems->isChecked())
+    if (!ui->checkOnAllItems->isChecked() && ui->lineEditDiscount->text() != QLatin1String("0"))
         ui->lineEditDiscount->setText(QStringLiteral("0"));
 
     ui->pushButtonPay->setEnabled(true);

@@ -4,10 +4,15 @@
 #include "posbuttons.h"
 #include "salepricing.h"
 
+#include <QHash>
 #include <QImage>
 #include <QScrollArea>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+
+#include <functional>
+#include <memory>
 
 class CItemTransactionsModel;
 class QSqlTableModel;
@@ -119,11 +124,19 @@ private:
     bool ValidateEntryFields();
     // The steps shared by Return, ENTER/F10 and the product buttons.
     void EnterItem();
+    // Binds and runs one of the entry's statements, preparing it when needed; the statement is
+    // active afterwards when it ran.
+    QSqlQuery& RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* sql,
+                           const std::function<void(QSqlQuery&)>& bind);
     void ShowPage();
 
     Ui::CPOS* ui;
     CItemTransactionsModel* m_model = nullptr;
     QSqlTableModel* m_categoryModel = nullptr;
+    std::unique_ptr<QSqlQuery> m_lookUp;
+    std::unique_ptr<QSqlQuery> m_stockUpdate;
+    int m_cellMargin = -1; // delegate margins of a table cell, measured with the first line
+    QHash<QString, int> m_textWidths;
 
     SaleSums m_sums;
     int m_saleState = NoLines;
