@@ -254,7 +254,8 @@ void CAddNewItemsBatch::on_pushButtonAdd_clicked()
     // Prices are bound as double, so that a typed 12.34 is stored, shown and sold as 12.34 and
     // not as the nearest single-precision value 12.340000152587891.
     query.bindValue(QStringLiteral(":sale_price"), ui->lineEditSalePrice->text().toDouble());
-    query.bindValue(QStringLiteral(":purchase_price"), ui->lineEditPurchasePrice->text().toDouble());
+    query.bindValue(QStringLiteral(":purchase_price"),
+                    ui->lineEditPurchasePrice->text().toDouble());
     query.bindValue(QStringLiteral(":quantity"), ui->lineQuantity->text().toLongLong(nullptr, 10));
     query.bindValue(QStringLiteral(":sub_items"), ui->editSubItems->text().toLongLong(nullptr, 10));
     query.bindValue(QStringLiteral(":bar_code"), barCode);

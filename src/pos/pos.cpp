@@ -48,6 +48,12 @@ const char LINE_INSERT[] =
     ":trans_id, :index, :name, :quantity, :purchase_price, :sale_price,  :sub_items, :discount, "
     ":sub_total, :purchase_sub_total )";
 
+void SetTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
 QString ErrorLine(const QSqlError& error)
 {
     return error.databaseText() + QStringLiteral("    ") + error.driverText();
@@ -166,20 +172,28 @@ void CPOS::ConfigureColumns()
 void CPOS::FitColumnsToRow(int row)
 {
     // Only the new line is measured: measuring every line on each entry makes a long sale slow.
-    // A cell needs its text width plus the delegate's margins, which are measured once; the
-    // widths of texts seen before (quantities, prices, names sold again) are remembered.
+    // A cell needs its text width plus the delegate's margins, which are measured once. A number
+    // whose widest possible rendering fits is not measured at all; other texts are measured once
+    // and remembered.
     QTableView* view = ui->tableViewItems;
     const QHeaderView* header = view->horizontalHeader();
     const int stretched = header->stretchLastSection() && header->count() > 0
                               ? header->logicalIndex(header->count() - 1)
                               : -1;
     const QFontMetrics metrics(view->font());
+    if (m_widestNumberChar < 0) {
+        for (const QChar c : QStringLiteral("0123456789.-"))
+            m_widestNumberChar = qMax(m_widestNumberChar, metrics.horizontalAdvance(c));
+    }
     if (m_textWidths.size() > 20000)
         m_textWidths.clear();
     for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column) {
         if (column == stretched || view->isColumnHidden(column))
             continue;
         const QString text = m_model->Text(row, column);
+        if (m_cellMargin >= 0 && column != CItemTransactionsModel::ColName &&
+            text.size() * m_widestNumberChar + m_cellMargin <= view->columnWidth(column))
+            continue;
         auto known = m_textWidths.constFind(text);
         if (known == m_textWidths.constEnd())
             known = m_textWidths.insert(text, metrics.horizontalAdvance(text));
@@ -198,6 +212,13 @@ void CPOS::ShowStatusMessage(const QString& text)
     ui->labelStatus->setText(text);
     m_blinkTimer->start(BLINK_INTERVAL_MS);
     m_watchdogTimer->start(WATCHDOG_INTERVAL_MS);
+}
+
+void CPOS::ClearStatus()
+{
+    // An empty line needs no repaint; scans come in quick succession.
+    if (!ui->labelStatus->text().isEmpty())
+        ui->labelStatus->clear();
 }
 
 void CPOS::ResetTotalsDisplay()
@@ -313,7 +334,7 @@ QSqlQuery& CPOS::RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* 
 
 void CPOS::EnterItem()
 {
-    ui->labelStatus->clear();
+    ClearStatus();
 
     if (m_saleState == Paid) {
         const QString barCode = ui->lineEditBarCode->text();
@@ -400,8 +421,8 @@ void CPOS::EnterItem()
     ui->tableViewItems->scrollTo(m_model->index(row, CItemTransactionsModel::ColLineTotal));
     ui->tableViewItems->scrollToBottom();
 
-    ui->lineEditTotal->setText(MoneyText(m_sums.grandTotal));
-    ui->lineEditTax->setText(MoneyText(m_sums.taxTotal));
+    SetTextIfChanged(ui->lineEditTotal, MoneyText(m_sums.grandTotal));
+    SetTextIfChanged(ui->lineEditTax, MoneyText(m_sums.taxTotal));
 
     ui->lineEditBarCode->clear();
     if (!ui->checkOnAllItems->isChecked() && ui->lineEditDiscount->text() != QLatin1String("0"))
@@ -430,7 +451,7 @@ void CPOS::on_pushNew_clicked()
 {
     m_customer.Clear();
     ui->pushCustomers->setChecked(false);
-    ui->labelStatus->clear();
+    ClearStatus();
 
     if (m_saleState == PaymentPending) {
         ShowStatusMessage(tr("Payment is pending!"));
@@ -462,7 +483,7 @@ void CPOS::on_pushNew_clicked()
 
 void CPOS::on_pushButtonPay_clicked()
 {
-    ui->labelStatus->clear();
+    ClearStatus();
     // PAY is enabled only while a sale waits for payment; a sale is stored at most once.
     if (m_saleState != PaymentPending)
         return;
@@ -721,6 +742,13 @@ void CPOS::ShowPage()
                        ui->lineEditBarCode->setText(button->GetBarCode());
                        EnterItem();
                    });
+    // The keyboard focus stays in the barcode field for the scanner, and no product button may
+    // pass for the dialog's default button.
+    const auto buttons = ui->pos_buttons_frame->findChildren<CPosButton*>();
+    for (CPosButton* button : buttons) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+    }
     ui->labelFavPages->setText(m_pages.Caption());
 }
 

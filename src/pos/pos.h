@@ -115,6 +115,7 @@ public Q_SLOTS:
 
 private:
     void ReadSettings();
+    void ClearStatus();
     void SetUpTable();
     // Hides the columns that are never shown (and Sub Items outside sub-items mode) and gives
     // the others their header widths; needed again whenever the view gets a new model.
@@ -136,6 +137,7 @@ private:
     std::unique_ptr<QSqlQuery> m_lookUp;
     std::unique_ptr<QSqlQuery> m_stockUpdate;
     int m_cellMargin = -1; // delegate margins of a table cell, measured with the first line
+    int m_widestNumberChar = -1;
     QHash<QString, int> m_textWidths;
 
     SaleSums m_sums;
