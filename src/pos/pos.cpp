@@ -700,6 +700,35 @@ void CPOS::on_pushHelpShortCutKeys_clicked()
 // ---------------------------------------------------------------------------------------------
 // Receipts (printing comes with the receipt work)
 
+SmallReceiptData CPOS::SmallReceipt() const
+{
+    SmallReceiptData data;
+    data.companyName = m_companyName;
+    data.companyAddress = m_companyAddress;
+    data.companyContact = m_companyContact;
+    data.logo = m_logo;
+    data.printLogo = m_printLogo;
+    data.logoSize = m_logoSize;
+    data.transactionId = m_transactionId;
+    data.dateTime = QDateTime::currentDateTime();
+    data.currencySymbol = m_currencySymbol;
+    data.taxEnabled = m_taxEnabled;
+    data.taxName = m_taxName;
+    data.subItemsMode = m_subItemsMode;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        QStringList line;
+        for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column)
+            line << m_model->Text(row, column);
+        data.lines << line;
+    }
+    data.grandTotalText = ui->lineEditTotal->text();
+    data.taxTotalText = ui->lineEditTax->text();
+    data.paidText = ui->lineEditPaid->text();
+    data.changeText = ui->lineEditChange->text();
+    data.discountTotal = m_sums.discountTotal;
+    return data;
+}
+
 void CPOS::on_pushPrint_clicked() {}
 
 void CPOS::on_pushPrintPreview_clicked() {}

@@ -3,6 +3,7 @@
 
 #include "posbuttons.h"
 #include "salepricing.h"
+#include "smallreceipt.h"
 
 #include <QHash>
 #include <QImage>
@@ -78,6 +79,8 @@ public:
     bool IsPrintLogo() const { return m_printLogo; }
     int GetLogoSize() const { return m_logoSize; }
     const PosButtonPages& GetButtonPages() const { return m_pages; }
+    // The sale on the screen as the till receipt prints it, dated now.
+    SmallReceiptData SmallReceipt() const;
 
 protected Q_SLOTS:
     void keyPressEvent(QKeyEvent* event) override;
