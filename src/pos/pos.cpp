@@ -7,17 +7,22 @@
 #include "itemtransactionsmodel.h"
 #include "managecustomers.h"
 #include "merchoradialog.h"
+#include "printrouting.h"
+#include "reportengine.h"
 #include "salesmanagement.h"
 #include "utility.h"
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
 #include <QScroller>
 #include <QSignalBlocker>
 #include <QSqlError>
@@ -25,6 +30,7 @@
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -729,29 +735,140 @@ SmallReceiptData CPOS::SmallReceipt() const
     return data;
 }
 
-void CPOS::on_pushPrint_clicked() {}
+void CPOS::on_pushPrint_clicked()
+{
+    if (Utility::GetInstance()->ReadInt(QString::fromLatin1(SettingKey::SMALL_RECEIPT)) == 1)
+        PrintSmallReceipt(false);
+    else
+        printReport(false);
+    SetFocusOnBarCode();
+}
 
-void CPOS::on_pushPrintPreview_clicked() {}
+void CPOS::on_pushPrintPreview_clicked()
+{
+    if (Utility::GetInstance()->ReadInt(QString::fromLatin1(SettingKey::SMALL_RECEIPT)) == 1)
+        PrintSmallReceipt(true);
+    else
+        printReport(true);
+    SetFocusOnBarCode();
+}
+
+void CPOS::PrintSmallReceipt(bool preview)
+{
+    const PrintRoute route = RouteFor(PrintJob::SmallReceipt);
+    if (route.toPdf) {
+        ErrorDialog notice(
+            QStringLiteral("err_msg_1"), tr("Print to PDF"),
+            tr("Please change Receipt/Ticket Printer settings from Settings dialog. Currently it "
+               "is "
+               "configured to print to PDF file. Please make sure Adobe Reader is installed, which "
+               "is required to view the PDF receipt."),
+            this);
+        notice.exec();
+    }
+    if (route.toPdf || preview) {
+        // A preview of the till ticket is the PDF file itself.
+        const QString path = PrintPdfPath();
+        if (PrintSmallReceiptToPdf(SmallReceipt(), path))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPrinterName(route.printerName);
+    ApplySmallReceiptPaper(printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    PaintSmallReceipt(painter, printer, SmallReceipt());
+    painter.end();
+}
 
 void CPOS::printReport(bool preview)
 {
-    Q_UNUSED(preview)
+    QString path;
+    if (m_subItemsMode)
+        path = m_taxEnabled ? QStringLiteral(":/xml/reports/sales_receipt.xml")
+                            : QStringLiteral(":/xml/reports/sales_receipt_no_tax.xml");
+    else
+        path = m_taxEnabled ? QStringLiteral(":/xml/reports/sales_receipt_no_subitems.xml")
+                            : QStringLiteral(":/xml/reports/sales_receipt_no_subitems_no_tax.xml");
+
+    auto* report = new ReportEngine(this);
+    report->rowCounts.append(m_model->rowCount());
+    if (!report->openTemplate(path))
+        qDebug() << "Report's file not found";
+    connect(report, &ReportEngine::setValue, this, &CPOS::setValue);
+    connect(report, &ReportEngine::setValueImage, this, &CPOS::setValueImage);
+
+    if (preview)
+        report->openPreview(Utility::GetInstance()->GetMainWindow());
+    else
+        report->printToTarget(false);
+    delete report;
 }
 
 void CPOS::setValue(int& recNo, QString& paramName, QVariant& paramValue, int reportPage)
 {
-    Q_UNUSED(recNo)
-    Q_UNUSED(paramName)
-    Q_UNUSED(paramValue)
     Q_UNUSED(reportPage)
+    static const QHash<QString, int> rowColumns = {
+        {QStringLiteral("SN"), CItemTransactionsModel::ColIndex},
+        {QStringLiteral("Product"), CItemTransactionsModel::ColName},
+        {QStringLiteral("Items"), CItemTransactionsModel::ColItems},
+        {QStringLiteral("SubItems"), CItemTransactionsModel::ColSubItems},
+        {QStringLiteral("Price/Item"), CItemTransactionsModel::ColPrice},
+        {QStringLiteral("Discount"), CItemTransactionsModel::ColDiscount},
+        {QStringLiteral("Total"), CItemTransactionsModel::ColLineTotal},
+    };
+    const auto column = rowColumns.constFind(paramName);
+    if (column != rowColumns.constEnd()) {
+        paramValue = m_model->index(recNo, column.value()).data(Qt::DisplayRole).toString();
+        return;
+    }
+
+    const auto money = [this](const QString& text) {
+        return m_currencySymbol + QLatin1Char(' ') + text;
+    };
+    if (paramName == QLatin1String("company_name"))
+        paramValue = m_companyName;
+    else if (paramName == QLatin1String("company_address"))
+        paramValue = m_companyAddress;
+    else if (paramName == QLatin1String("company_contact"))
+        paramValue = m_companyContact;
+    else if (paramName == QLatin1String("report_message"))
+        paramValue = QString();
+    else if (paramName == QLatin1String("receipt"))
+        paramValue = m_transactionId;
+    else if (paramName == QLatin1String("date"))
+        paramValue =
+            QDateTime::currentDateTime().toString(QStringLiteral("dddd, d MMMM yy hh:mm:ss"));
+    else if (paramName == QLatin1String("tax"))
+        paramValue = money(ui->lineEditTax->text());
+    else if (paramName == QLatin1String("sub_total"))
+        paramValue = money(QString::number(
+            ui->lineEditTotal->text().toFloat() - ui->lineEditTax->text().toFloat(), 'f', 2));
+    else if (paramName == QLatin1String("grand_total"))
+        paramValue = money(ui->lineEditTotal->text());
+    else if (paramName == QLatin1String("paid"))
+        paramValue = money(ui->lineEditPaid->text());
+    else if (paramName == QLatin1String("change"))
+        paramValue = money(ui->lineEditChange->text());
+    else if (paramName == QLatin1String("Tax_Name"))
+        paramValue = m_taxName;
+    else if (paramName == QLatin1String("customer_name"))
+        paramValue = m_customer.name;
+    else if (paramName == QLatin1String("customer_address"))
+        paramValue = m_customer.address;
+    else if (paramName == QLatin1String("customer_contact"))
+        paramValue = m_customer.contact;
 }
 
 void CPOS::setValueImage(int& recNo, QString& paramName, QImage& image, int reportPage)
 {
     Q_UNUSED(recNo)
-    Q_UNUSED(paramName)
-    Q_UNUSED(image)
     Q_UNUSED(reportPage)
+    if (paramName == QLatin1String("image"))
+        image = m_logo;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -133,6 +133,8 @@ private:
     QSqlQuery& RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* sql,
                            const std::function<void(QSqlQuery&)>& bind);
     void ShowPage();
+    // The till receipt: to the receipt printer, or to the PDF file that is then opened.
+    void PrintSmallReceipt(bool preview);
 
     Ui::CPOS* ui;
     CItemTransactionsModel* m_model = nullptr;

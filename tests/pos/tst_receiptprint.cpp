@@ -1,0 +1,229 @@
+#include "modaldialoghandler.h"
+#include "storebuilder.h"
+#include "testenvironment.h"
+
+#include "itemtransactionsmodel.h"
+#include "pos.h"
+#include "qposdialog.h"
+#include "utility.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QSettings>
+#include <QTextEdit>
+#include <QUrl>
+
+#include <memory>
+
+using TestSupport::StoreBuilder;
+
+// Catches the PDF files the screen asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+// PRINT and PREVIEW of the sales screen after a paid sale: the till receipt, the large receipt
+// and its preview.
+class ReceiptPrintTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void printsReceiptToPdf_data();
+    void printsReceiptToPdf();
+    void previewOpensDialog();
+
+private:
+    void openPaidSale();
+    void expectNotice(QString* text);
+    static QString pdfText(const QString& path);
+
+    TestSupport::ModalDialogHandler m_dialogs;
+    UrlCatcher m_urls;
+    std::unique_ptr<StoreBuilder> m_inventory;
+    std::unique_ptr<StoreBuilder> m_sales;
+    QPOSDialog* m_host = nullptr;
+    CPOS* m_pos = nullptr;
+};
+
+void ReceiptPrintTest::init()
+{
+    TestSupport::resetSettings();
+    TestSupport::resetDatabases();
+    m_dialogs.finish();
+    m_urls.urls.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+
+    const QString inventoryPath = QDir::homePath() + QStringLiteral("/rp-inventory.mercdb");
+    const QString salesPath = QDir::homePath() + QStringLiteral("/rp-sales.mercdb");
+    QFile::remove(inventoryPath);
+    QFile::remove(salesPath);
+    m_inventory.reset(new StoreBuilder(StoreBuilder::Kind::Inventory, inventoryPath));
+    m_sales.reset(new StoreBuilder(StoreBuilder::Kind::Sales, salesPath));
+    QVERIFY(m_inventory->isOk());
+    QVERIFY(m_sales->isOk());
+    const qint64 drinks = m_inventory->addCategory(QStringLiteral("Drinks"));
+    const qint64 vendor = m_inventory->addVendor(QStringLiteral("Wholesale Ltd"));
+    const qint64 tea =
+        m_inventory->addProduct(drinks, QStringLiteral("P1"), QStringLiteral("Green Tea"), 1, 0.0);
+    const qint64 juice = m_inventory->addProduct(drinks, QStringLiteral("P5"),
+                                                 QStringLiteral("Orange Juice"), 1, 0.0);
+    QVERIFY(m_inventory->addBatch(tea, vendor, QStringLiteral("1001"), 10, 2.5, 1.2) > 0);
+    QVERIFY(m_inventory->addBatch(juice, vendor, QStringLiteral("5005"), 10, 100, 60) > 0);
+    m_inventory->activate();
+    m_sales->activate();
+}
+
+void ReceiptPrintTest::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    delete m_host;
+    m_host = nullptr;
+    m_pos = nullptr;
+    TestSupport::resetDatabases();
+    m_inventory.reset();
+    m_sales.reset();
+    MERCHORA_VERIFY_DIALOGS(m_dialogs);
+}
+
+void ReceiptPrintTest::openPaidSale()
+{
+    m_host = new QPOSDialog(nullptr, false);
+    auto* layout = new QGridLayout(m_host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pos = new CPOS(m_host);
+    layout->addWidget(m_pos);
+    m_host->resize(1366, 768);
+    m_host->show();
+
+    const auto enter = [this](const char* barCode, const char* items) {
+        m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditItems"))
+            ->setText(QLatin1String(items));
+        m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditBarCode"))
+            ->setText(QLatin1String(barCode));
+        m_pos->on_pushEnter_clicked();
+    };
+    enter("1001", "3");
+    enter("5005", "1");
+    QCOMPARE(m_pos->GetModel()->rowCount(), 2);
+    m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditPaid"))->setText(QStringLiteral("200"));
+    m_pos->on_pushButtonPay_clicked();
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
+    QVERIFY(!m_pos->GetTransactionId().isEmpty());
+}
+
+void ReceiptPrintTest::expectNotice(QString* text)
+{
+    m_dialogs.expect(
+        [text](QWidget* dialog) {
+            if (auto* message = dialog->findChild<QTextEdit*>(QStringLiteral("txtMessage")))
+                *text = message->toPlainText();
+            if (!TestSupport::clickButtonWithText(dialog, QStringLiteral("Close")))
+                dialog->close();
+        },
+        QStringLiteral("print to PDF notice"));
+}
+
+QString ReceiptPrintTest::pdfText(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+void ReceiptPrintTest::printsReceiptToPdf_data()
+{
+    QTest::addColumn<int>("smallReceipt");
+    QTest::addColumn<QString>("noticeStart");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("small") << 1 << QStringLiteral("Please change Receipt/Ticket Printer settings")
+                           << QStringList{QStringLiteral("(2.5) 7.50"), QStringLiteral("Green")};
+    QTest::newRow("large") << 0 << QStringLiteral("Please change Receipt/Ticket Printer settings")
+                           << QStringList{QStringLiteral("Green Tea"),
+                                          QStringLiteral("Orange Juice"), QStringLiteral("200")};
+}
+
+void ReceiptPrintTest::printsReceiptToPdf()
+{
+    QFETCH(int, smallReceipt);
+    QFETCH(QString, noticeStart);
+    QFETCH(QStringList, expected);
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("SMALL_RECEIPT"), smallReceipt);
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("ReceiptPrintToPDF"), true);
+    openPaidSale();
+
+    QString notice;
+    expectNotice(&notice);
+    m_pos->on_pushPrint_clicked();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY2(notice.startsWith(noticeStart), qPrintable(notice));
+    QCOMPARE(notice.contains(QLatin1String("Adobe Reader")), smallReceipt == 1);
+
+    QCOMPARE(m_urls.urls.size(), 1);
+    const QString pdf = m_urls.urls.first().toLocalFile();
+    QVERIFY(pdf.endsWith(QLatin1String("/print.pdf")));
+    const QString text = pdfText(pdf);
+    if (smallReceipt == 1)
+        QVERIFY2(text.contains(QLatin1String("Receipt Nr.: ") + m_pos->GetTransactionId()),
+                 qPrintable(text));
+    for (const QString& line : expected)
+        QVERIFY2(text.contains(line), qPrintable(line + QLatin1String(" missing in:\n") + text));
+
+    // The large receipt's values, as the engine asks for them.
+    int row = 1;
+    for (const char* name : {"Product", "grand_total", "sub_total", "receipt", "unknown"}) {
+        QString param = QLatin1String(name);
+        QVariant value;
+        m_pos->setValue(row, param, value, 0);
+        if (param == QLatin1String("Product"))
+            QCOMPARE(value.toString(), QStringLiteral("Orange Juice"));
+        else if (param == QLatin1String("receipt"))
+            QCOMPARE(value.toString(), m_pos->GetTransactionId());
+        else if (param == QLatin1String("unknown"))
+            QVERIFY(value.isNull());
+        else
+            QVERIFY2(value.toString().startsWith(m_pos->GetCurrencySymbol() + QLatin1Char(' ')),
+                     qPrintable(value.toString()));
+    }
+    QImage image;
+    QString imageName = QStringLiteral("image");
+    m_pos->setValueImage(row, imageName, image, 0);
+    QCOMPARE(image, m_pos->GetLogoImage());
+}
+
+void ReceiptPrintTest::previewOpensDialog()
+{
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("SMALL_RECEIPT"), 0);
+    openPaidSale();
+
+    bool isPreview = false;
+    m_dialogs.expect(
+        [&isPreview](QWidget* dialog) {
+            isPreview = qobject_cast<QPrintPreviewDialog*>(dialog) != nullptr;
+            dialog->close();
+        },
+        QStringLiteral("preview"));
+    m_pos->on_pushPrintPreview_clicked();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(isPreview);
+    QVERIFY(m_urls.urls.isEmpty());
+}
+
+MERCHORA_TEST_MAIN(ReceiptPrintTest)
+#include "tst_receiptprint.moc"
