@@ -704,7 +704,7 @@ void CPOS::on_pushHelpShortCutKeys_clicked()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Receipts (printing comes with the receipt work)
+// Receipts
 
 SmallReceiptData CPOS::SmallReceipt() const
 {

@@ -1,4 +1,5 @@
 #include "modaldialoghandler.h"
+#include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
 
@@ -154,13 +155,7 @@ void PosTest::cleanup()
 
 void PosTest::openScreen()
 {
-    m_host = new QPOSDialog(nullptr, false);
-    auto* layout = new QGridLayout(m_host);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_pos = new CPOS(m_host);
-    layout->addWidget(m_pos);
-    m_host->resize(1366, 768);
-    m_host->show();
+    m_host = TestSupport::openSalesScreen(&m_pos);
     QVERIFY(QTest::qWaitForWindowActive(m_host));
     QTRY_VERIFY(edit("lineEditBarCode")->hasFocus());
 }

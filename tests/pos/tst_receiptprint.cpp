@@ -1,4 +1,5 @@
 #include "modaldialoghandler.h"
+#include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
 
@@ -101,13 +102,7 @@ void ReceiptPrintTest::cleanup()
 
 void ReceiptPrintTest::openPaidSale()
 {
-    m_host = new QPOSDialog(nullptr, false);
-    auto* layout = new QGridLayout(m_host);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_pos = new CPOS(m_host);
-    layout->addWidget(m_pos);
-    m_host->resize(1366, 768);
-    m_host->show();
+    m_host = TestSupport::openSalesScreen(&m_pos);
 
     const auto enter = [this](const char* barCode, const char* items) {
         m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditItems"))

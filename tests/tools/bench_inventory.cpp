@@ -5,6 +5,7 @@
 //
 // Runs offscreen in a temporary home folder, so no real settings are read or written.
 
+#include "salesscreenhost.h"
 #include "testenvironment.h"
 
 #include "DBManager.h"
@@ -103,15 +104,9 @@ int main(int argc, char** argv)
 
     QString store;
     int runs = 15;
-    const QStringList arguments = app.arguments();
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--runs") && i + 1 < arguments.size())
-            runs = qMax(1, arguments.at(++i).toInt());
-        else
-            store = arguments.at(i);
-    }
+    const bool named = TestSupport::readBenchmarkArguments(app.arguments(), &store, &runs);
     const QFileInfo info(store);
-    if (store.isEmpty() || !info.isFile()) {
+    if (!named) {
         std::fprintf(stderr, "usage: merchora_bench_inventory STORE.mercdb [--runs N]\n");
         return 2;
     }

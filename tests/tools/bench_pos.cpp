@@ -6,6 +6,7 @@
 // Runs offscreen in a temporary home folder on a copy of the store, so neither the store nor any
 // real settings are changed.
 
+#include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
 
@@ -237,14 +238,8 @@ int main(int argc, char** argv)
 
     QString store;
     int runs = 7;
-    const QStringList arguments = app.arguments();
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--runs") && i + 1 < arguments.size())
-            runs = qMax(1, arguments.at(++i).toInt());
-        else
-            store = arguments.at(i);
-    }
-    if (store.isEmpty() || !QFileInfo(store).isFile()) {
+    const bool named = TestSupport::readBenchmarkArguments(app.arguments(), &store, &runs);
+    if (!named) {
         std::fprintf(stderr, "usage: merchora_bench_pos STORE.mercdb [--runs N]\n");
         return 2;
     }
