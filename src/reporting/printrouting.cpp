@@ -3,6 +3,7 @@
 #include "utility.h"
 
 #include <QDir>
+#include <QFont>
 #include <QStandardPaths>
 
 PrintRoute RouteFor(PrintJob job)
@@ -34,4 +35,13 @@ QString PrintPdfPath()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QDir().mkpath(folder);
     return folder + QStringLiteral("/print.pdf");
+}
+
+void InstallPrintFontSubstitutes()
+{
+    const QString family = QStringLiteral("MS Shell Dlg 2");
+    if (QFont::substitutes(family).isEmpty())
+        QFont::insertSubstitutions(family,
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("Nimbus Sans")});
 }

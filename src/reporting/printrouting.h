@@ -28,4 +28,9 @@ PrintRoute RouteFor(PrintJob job);
 // is created when it is missing, so the caller can write the file right away.
 QString PrintPdfPath();
 
+// The report templates name the Windows dialog font "MS Shell Dlg 2". Its text is laid out for
+// Arial-wide letters, so map it to the Arial-metric free fonts; the wider default sans font of
+// the desktop makes long captions wrap or run past the margin. Safe to call more than once.
+void InstallPrintFontSubstitutes();
+
 #endif // PRINTROUTING_H

@@ -27,6 +27,7 @@ ReportEngine::ReportEngine(QWidget* parent)
     : QWidget(parent), m_document(QStringLiteral("Reports")),
       m_expressions([this](const QString& name) { return requestValue(name); })
 {
+    InstallPrintFontSubstitutes();
 }
 
 ReportEngine::~ReportEngine() = default;
@@ -95,6 +96,7 @@ void ReportEngine::render(QPrinter* printer)
     if (!m_painter.begin(printer))
         return; // a printer that cannot be opened simply gets nothing
     m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_fontSet = false;
 
     // Counting pass: the data-row values are asked for once so the aggregates know them.
     m_counting = true;
@@ -141,6 +143,26 @@ void ReportEngine::render(QPrinter* printer)
     m_painter.end();
 }
 
+void ReportEngine::applyFont(const FontKey& key)
+{
+    // A new font on the painter makes the next text look its glyphs up again, so rows in the
+    // same font keep the one already set.
+    if (m_fontSet && *key.family == m_fontFamily && key.size == m_fontKey.size &&
+        key.bold == m_fontKey.bold && key.italic == m_fontKey.italic &&
+        key.underline == m_fontKey.underline)
+        return;
+    QFont font(*key.family);
+    if (key.size > 0)
+        font.setPointSize(key.size);
+    font.setWeight(key.bold ? 75 : 50);
+    font.setItalic(key.italic);
+    font.setUnderline(key.underline);
+    m_painter.setFont(font);
+    m_fontFamily = *key.family;
+    m_fontKey = key;
+    m_fontSet = true;
+}
+
 void ReportEngine::paintBand(const ReportBand& band, int y)
 {
     for (const ReportField& field : band.fields) {
@@ -152,24 +174,35 @@ void ReportEngine::paintBand(const ReportBand& band, int y)
 void ReportEngine::paintField(const ReportField& field, int y)
 {
     const QString& rule = field.highlighting;
-    QFont font(field.fontFamily);
-    if (field.fontSize > 0)
-        font.setPointSize(field.fontSize);
-    font.setWeight(m_expressions.highlightFlag(rule, QStringLiteral("bold"), field.fontBold) ? 75
-                                                                                             : 50);
-    font.setItalic(m_expressions.highlightFlag(rule, QStringLiteral("italic"), field.fontItalic));
-    font.setUnderline(
-        m_expressions.highlightFlag(rule, QStringLiteral("underline"), field.fontUnderline));
-    m_painter.setFont(font);
+    // Without highlighting the field's own attributes apply; they were parsed with the template.
+    const bool plain = rule.isEmpty();
+    FontKey font;
+    font.family = &field.fontFamily;
+    font.size = field.fontSize;
+    font.bold = plain ? field.fontBold
+                      : m_expressions.highlightFlag(rule, QStringLiteral("bold"), field.fontBold);
+    font.italic =
+        plain ? field.fontItalic
+              : m_expressions.highlightFlag(rule, QStringLiteral("italic"), field.fontItalic);
+    font.underline =
+        plain ? field.fontUnderline
+              : m_expressions.highlightFlag(rule, QStringLiteral("underline"), field.fontUnderline);
+    applyFont(font);
     m_painter.setPen(Qt::black);
 
     const QRect r = MapFieldRect(field, y, m_scale);
 
-    const QString background = m_expressions.highlightColor(rule, QStringLiteral("backgroundColor"),
-                                                            field.backgroundColorText);
-    if (background != kTransparent)
-        m_painter.fillRect(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2,
-                           ParseReportColor(background));
+    if (plain) {
+        if (field.backgroundColorText != kTransparent)
+            m_painter.fillRect(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2,
+                               field.backgroundColor);
+    } else {
+        const QString background = m_expressions.highlightColor(
+            rule, QStringLiteral("backgroundColor"), field.backgroundColorText);
+        if (background != kTransparent)
+            m_painter.fillRect(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2,
+                               ParseReportColor(background));
+    }
 
     QPen border(Qt::black, field.borderWidth * 5, field.penStyle());
     const auto edge = [&](bool draw, const QColor& color, int x1, int y1, int x2, int y2) {
@@ -189,8 +222,9 @@ void ReportEngine::paintField(const ReportField& field, int y)
     switch (field.type) {
     case ReportField::Type::Label: {
         const QString text = m_expressions.expandValue(field.value);
-        m_painter.setPen(ParseReportColor(
-            m_expressions.highlightColor(rule, QStringLiteral("fontColor"), field.fontColorText)));
+        m_painter.setPen(plain ? field.fontColor
+                               : ParseReportColor(m_expressions.highlightColor(
+                                     rule, QStringLiteral("fontColor"), field.fontColorText)));
         m_painter.drawText(QRect(r.left() + 10, r.top(), r.width() - 10, r.height()),
                            static_cast<int>(field.alignment) | Qt::TextWordWrap | Qt::TextDontClip,
                            text);

@@ -54,6 +54,16 @@ private:
     void applyPageSettings(QPrinter* printer, int report);
     // Runs the counting pass and the drawing pass on the printer, from begin to end.
     void render(QPrinter* printer);
+    // The font attributes of a field, after highlighting.
+    struct FontKey
+    {
+        const QString* family = nullptr;
+        int size = 0;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+    };
+    void applyFont(const FontKey& key);
     void paintBand(const ReportBand& band, int y);
     void paintField(const ReportField& field, int y);
     QVariant requestValue(const QString& name);
@@ -73,6 +83,10 @@ private:
     int m_reportPage = 0;
     bool m_counting = false;
     bool m_inDataRow = false;
+    // The font last set on the painter since it began, and what it was made from.
+    QString m_fontFamily;
+    FontKey m_fontKey;
+    bool m_fontSet = false;
     // Placeholder and row pairs already collected for the aggregates.
     QSet<QPair<QString, int>> m_collected;
 };
