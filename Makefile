@@ -1,6 +1,6 @@
 # Two commands do all set-up on a fresh Debian 12 machine:
 #   make run    install missing packages, configure, build and start the program
-#   make test   the same set-up, then every test
+#   make test   the same set-up, then the print queue for the printing test, then every test
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -20,7 +20,15 @@ build: configure
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)/merchoralite
 
+# The CUPS printing test runs only when scripts/setup-print-queue.sh set up its PDF queue: the
+# queue's name is passed in MERCHORA_CUPS_QUEUE. Exit status 2 means this machine cannot have the
+# queue (no CUPS, no root rights) and the test is skipped; any other failure stops here.
+PRINT_QUEUE ?= MerchoraPDF
+
 test: build
+	@status=0; bash scripts/setup-print-queue.sh $(PRINT_QUEUE) || status=$$?; \
+	if [ $$status -eq 0 ]; then export MERCHORA_CUPS_QUEUE=$(PRINT_QUEUE); \
+	elif [ $$status -ne 2 ]; then exit $$status; fi; \
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 clean:

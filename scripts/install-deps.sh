@@ -11,10 +11,14 @@ PACKAGES=(
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite qtscript5-dev libqt5svg5
   # fonts for the offscreen and virtual displays
   fonts-dejavu-core fontconfig
+  # Arial-metric fonts for the receipts and report templates (they are laid out for Arial widths)
+  fonts-liberation2
   # a virtual display, a window manager and a screenshot tool for machines without a display
   xvfb xauth openbox imagemagick x11-utils xdotool
   # PDF checks in the tests
   poppler-utils
+  # the printing test's PDF print queue (scripts/setup-print-queue.sh)
+  cups printer-driver-cups-pdf
 )
 
 missing=()
@@ -33,7 +37,7 @@ fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 # Update the package lists first when they are absent (fresh machine), and again on failure.
-if ! ls /var/lib/apt/lists/*_Packages >/dev/null 2>&1; then
+if ! ls /var/lib/apt/lists/*_Packages* >/dev/null 2>&1; then
   $SUDO apt-get update -q
 fi
 if ! $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"; then
