@@ -5,8 +5,13 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
+#include <QScriptContext>
 #include <QScriptEngine>
 #include <QScriptValue>
+#include <QThread>
+#include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -133,10 +138,148 @@ QString quoted(const QString& text)
     QString escaped = text;
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     escaped.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    // Line breaks end a script string literal; addresses often contain them.
+    escaped.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    escaped.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    escaped.replace(QChar(0x2028), QLatin1String("\\u2028"));
+    escaped.replace(QChar(0x2029), QLatin1String("\\u2029"));
     return QLatin1Char('\'') + escaped + QLatin1Char('\'');
 }
 
+// A number as script text: signed values in parentheses so that "5-[x]" with x = -3 stays an
+// expression; infinities and NaN by their script names.
+QString numberLiteral(const QString& text)
+{
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')))
+        return QLatin1Char('(') + text + QLatin1Char(')');
+    return text;
+}
+
+QString numberLiteral(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("(-Infinity)") : QStringLiteral("Infinity");
+    return numberLiteral(QString::number(value, 'g', 15));
+}
+
+// Whether the integer part of a script result is non-zero. NaN counts as 0; results beyond the
+// int range must not be converted to int.
+bool integerNonZero(double value)
+{
+    return !std::isnan(value) && std::trunc(value) != 0;
+}
+
+// Array methods that walk every index run natively for as long as the array claims to be long
+// (and some crash the engine on lengths near 2^32); they refuse arrays no receipt ever needs.
+const char kArrayGuard[] = R"(
+(function () {
+    var limit = 1000000;
+    var names = ['concat', 'every', 'filter', 'forEach', 'indexOf', 'join', 'lastIndexOf', 'map',
+                 'reduce', 'reduceRight', 'reverse', 'shift', 'slice', 'some', 'sort', 'splice',
+                 'toLocaleString', 'toString', 'unshift'];
+    function tooLong(value) {
+        return value !== null && value !== undefined && +value.length > limit;
+    }
+    function guard(original) {
+        return function () {
+            if (tooLong(this))
+                throw new RangeError('Array too long');
+            for (var i = 0; i < arguments.length; ++i) {
+                if (tooLong(arguments[i]))
+                    throw new RangeError('Array too long');
+            }
+            return original.apply(this, arguments);
+        };
+    }
+    for (var i = 0; i < names.length; ++i) {
+        var original = Array.prototype[names[i]];
+        if (typeof original == 'function')
+            Object.defineProperty(Array.prototype, names[i],
+                                  {value: guard(original), writable: true, configurable: true});
+    }
+})();
+)";
+
 } // namespace
+
+// Runs the scripts on a thread of its own. While a script loops, the engine processes that
+// thread's events every few milliseconds, so a timer there can abort the loop (even an empty one,
+// which offers no other hook) without ever re-entering the events of the GUI thread.
+class ReportScriptRunner
+{
+public:
+    ReportScriptRunner()
+    {
+        m_context.moveToThread(&m_thread);
+        m_thread.start();
+        run([this] {
+            m_engine = new QScriptEngine;
+            m_engine->setProcessEventsInterval(20);
+            m_engine->evaluate(QString::fromLatin1(kArrayGuard));
+            m_engine->clearExceptions();
+            m_timer = new QTimer;
+            m_timer->setSingleShot(true);
+            QObject::connect(m_timer, &QTimer::timeout, [this] {
+                m_timedOut = true;
+                m_engine->abortEvaluation();
+            });
+        });
+    }
+
+    ~ReportScriptRunner()
+    {
+        run([this] {
+            delete m_timer;
+            delete m_engine;
+        });
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    // The result as bool (1/0), number or text; invalid when the script failed or timed out.
+    QVariant evaluate(const QString& expression, int timeLimit, bool* timedOut)
+    {
+        QVariant result;
+        run([&] {
+            m_timedOut = false;
+            m_timer->start(qMax(1, timeLimit));
+            QScriptValue value = m_engine->evaluate(expression);
+            if (!m_timedOut && !m_engine->hasUncaughtException() && value.isObject() &&
+                !value.isError()) {
+                // An object becomes text through its own script methods, which may loop too.
+                QScriptContext* context = m_engine->pushContext();
+                context->activationObject().setProperty(QStringLiteral("value"), value);
+                value = m_engine->evaluate(QStringLiteral("String(value)"));
+                m_engine->popContext();
+            }
+            m_timer->stop();
+            if (m_timedOut || m_engine->hasUncaughtException() || value.isError())
+                m_engine->clearExceptions();
+            else if (value.isBool())
+                result = value.toBool() ? 1 : 0;
+            else if (value.isNumber())
+                result = value.toNumber();
+            else
+                result = value.toString();
+        });
+        *timedOut = m_timedOut;
+        return result;
+    }
+
+private:
+    template <typename F> void run(F&& job)
+    {
+        QMetaObject::invokeMethod(&m_context, std::forward<F>(job), Qt::BlockingQueuedConnection);
+    }
+
+    QThread m_thread;
+    QObject m_context; // lives in m_thread; jobs run in its thread
+    QScriptEngine* m_engine = nullptr;
+    QTimer* m_timer = nullptr;
+    bool m_timedOut = false;
+};
 
 Qt::PenStyle ReportField::penStyle() const
 {
@@ -268,10 +411,7 @@ std::optional<ReportBand::Type> ParseReportBandType(const QString& text)
 
 // ---------------------------------------------------------------------------------------------
 
-ReportExpressions::ReportExpressions(ValueProvider provider)
-    : m_provider(std::move(provider)), m_engine(std::make_unique<QScriptEngine>())
-{
-}
+ReportExpressions::ReportExpressions(ValueProvider provider) : m_provider(std::move(provider)) {}
 
 ReportExpressions::~ReportExpressions() = default;
 
@@ -319,9 +459,12 @@ QString ReportExpressions::placeholderText(const QString& name) const
 QString ReportExpressions::substitute(const QString& expression, bool aggregates) const
 {
     QString result;
+    // Openings after the last closing are plain text; knowing that keeps the scan linear.
+    const int lastAggregateClose = aggregates ? expression.lastIndexOf(QLatin1String("])")) : -1;
+    const int lastBracket = expression.lastIndexOf(QLatin1Char(']'));
     int i = 0;
     while (i < expression.size()) {
-        if (aggregates) {
+        if (aggregates && i < lastAggregateClose) {
             bool matched = false;
             for (const QString& fn :
                  {QStringLiteral("Sum(["), QStringLiteral("Avg(["), QStringLiteral("Count([")}) {
@@ -340,7 +483,7 @@ QString ReportExpressions::substitute(const QString& expression, bool aggregates
                     value = values.isEmpty() ? 0 : sum / values.size();
                 else if (fn.startsWith(QLatin1String("Count")))
                     value = values.size();
-                result += QString::number(value, 'g', 15);
+                result += numberLiteral(value);
                 i = close + 2;
                 matched = true;
                 break;
@@ -349,13 +492,14 @@ QString ReportExpressions::substitute(const QString& expression, bool aggregates
                 continue;
         }
         const QChar c = expression.at(i);
-        if (c == QLatin1Char('[')) {
+        if (c == QLatin1Char('[') && i < lastBracket) {
             const int close = expression.indexOf(QLatin1Char(']'), i + 1);
             if (close > i) {
                 const QString text = placeholderText(expression.mid(i + 1, close - i - 1));
                 bool number = false;
-                text.trimmed().toDouble(&number);
-                result += number ? text.trimmed() : quoted(text);
+                const double v = text.trimmed().toDouble(&number);
+                // "inf" and "nan" convert too but are no script numbers: quote them as text.
+                result += number && std::isfinite(v) ? numberLiteral(text.trimmed()) : quoted(text);
                 i = close + 1;
                 continue;
             }
@@ -366,31 +510,39 @@ QString ReportExpressions::substitute(const QString& expression, bool aggregates
     return result;
 }
 
-QVariant ReportExpressions::evaluate(const QString& expression, bool* ok) const
+QVariant ReportExpressions::evaluate(const QString& source, const QString& expression,
+                                     bool* ok) const
 {
     *ok = false;
+    // A template with several runaway expressions is broken: stop running its scripts at all,
+    // so that a print with many rows still ends in reasonable time.
+    if (!m_runaway.isEmpty() && (m_runaway.size() >= 3 || m_runaway.contains(source)))
+        return QVariant();
     if (QScriptEngine::checkSyntax(expression).state() != QScriptSyntaxCheckResult::Valid)
         return QVariant();
-    const QScriptValue value = m_engine->evaluate(expression);
-    if (m_engine->hasUncaughtException() || value.isError()) {
-        m_engine->clearExceptions();
-        return QVariant();
+    if (!m_runner)
+        m_runner = std::make_unique<ReportScriptRunner>();
+    bool timedOut = false;
+    const QVariant value = m_runner->evaluate(expression, m_timeLimit, &timedOut);
+    if (timedOut) {
+        qWarning() << "Report expression aborted after" << m_timeLimit << "ms:" << source;
+        m_runaway.insert(source);
     }
-    *ok = true;
-    if (value.isBool())
-        return value.toBool() ? 1 : 0;
-    if (value.isNumber())
-        return value.toNumber();
-    return value.toString();
+    *ok = value.isValid();
+    return value;
 }
 
 QString ReportExpressions::expandValue(const QString& value) const
 {
     QString result;
+    // Openings after the last closing are plain text; knowing that keeps the scan linear.
+    const int lastBracket = value.lastIndexOf(QLatin1Char(']'));
+    const int lastAngle = value.lastIndexOf(QLatin1Char('>'));
     int i = 0;
     while (i < value.size()) {
         const QChar c = value.at(i);
-        if (c == QLatin1Char('[') || c == QLatin1Char('<')) {
+        if ((c == QLatin1Char('[') && i < lastBracket) ||
+            (c == QLatin1Char('<') && i < lastAngle)) {
             const QChar closing = c == QLatin1Char('[') ? QLatin1Char(']') : QLatin1Char('>');
             const int close = value.indexOf(closing, i + 1);
             if (close > i) {
@@ -402,7 +554,7 @@ QString ReportExpressions::expandValue(const QString& value) const
                     result += builtin(inner);
                 } else {
                     bool ok = false;
-                    const QVariant v = evaluate(substitute(inner, true), &ok);
+                    const QVariant v = evaluate(inner, substitute(inner, true), &ok);
                     // A formula that fails to evaluate prints nothing.
                     if (ok)
                         result += v.type() == QVariant::Double
@@ -425,10 +577,10 @@ bool ReportExpressions::isPrinted(const QString& printing) const
     if (printing.size() == 1)
         return printing.toInt() != 0;
     bool ok = false;
-    const QVariant v = evaluate(substitute(printing, false), &ok);
+    const QVariant v = evaluate(printing, substitute(printing, false), &ok);
     if (!ok)
         return true; // a broken condition prints the field, as if it were absent
-    return static_cast<int>(v.toDouble()) != 0;
+    return integerNonZero(v.toDouble());
 }
 
 QString ReportExpressions::highlightRule(const QString& highlighting, const QString& keyword,
@@ -454,10 +606,10 @@ bool ReportExpressions::highlightFlag(const QString& highlighting, const QString
     if (rule.isEmpty())
         return plain;
     bool ok = false;
-    const QVariant v = evaluate(substitute(condition + rule, false), &ok);
+    const QVariant v = evaluate(condition + rule, substitute(condition + rule, false), &ok);
     if (!ok)
         return plain;
-    return static_cast<int>(v.toDouble()) != 0;
+    return integerNonZero(v.toDouble());
 }
 
 QString ReportExpressions::highlightColor(const QString& highlighting, const QString& keyword,
@@ -471,6 +623,6 @@ QString ReportExpressions::highlightColor(const QString& highlighting, const QSt
     const QString expression =
         substitute(condition + rule, false) + QLatin1String("':'") + plain + QLatin1Char('\'');
     bool ok = false;
-    const QVariant v = evaluate(expression, &ok);
+    const QVariant v = evaluate(condition + rule + plain, expression, &ok);
     return ok ? v.toString() : plain;
 }

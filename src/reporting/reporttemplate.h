@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QHash>
 #include <QMarginsF>
+#include <QSet>
 #include <QSizeF>
 #include <QString>
 #include <QTime>
@@ -18,11 +19,12 @@
 
 #include <array>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
 class QIODevice;
-class QScriptEngine;
+class ReportScriptRunner;
 
 enum class ReportBorderStyle
 {
@@ -111,11 +113,20 @@ struct ReportPage
     std::array<std::optional<ReportBand>, ReportBand::TypeCount> bands;
 
     const ReportBand* band(ReportBand::Type type) const;
-    int usableWidth() const { return pageWidth - marginsRight - marginsLeft; }
-    int usableHeight() const { return pageHeight - marginsBottom - marginsTop; }
+    int usableWidth() const { return clampedDifference(pageWidth, marginsRight, marginsLeft); }
+    int usableHeight() const { return clampedDifference(pageHeight, marginsBottom, marginsTop); }
     // One unit is a quarter of a millimetre, rounded down to whole millimetres.
     QSizeF pageSizeMm() const;
     QMarginsF marginsMm() const;
+
+private:
+    // Attribute values span the whole int range; the difference must not overflow.
+    static int clampedDifference(int whole, int a, int b)
+    {
+        const qint64 d = qint64(whole) - a - b;
+        return int(
+            qBound<qint64>(std::numeric_limits<int>::min(), d, std::numeric_limits<int>::max()));
+    }
 };
 
 struct ReportTemplate
@@ -137,7 +148,8 @@ std::optional<ReportBand::Type> ParseReportBandType(const QString& text);
 
 // Expands field values and evaluates printing conditions and highlighting rules. Placeholder
 // values come from the caller's callback; built-ins (date, time, page, line number) and
-// aggregates over collected data-row values are answered here. Script errors never escape.
+// aggregates over collected data-row values are answered here. Script errors never escape, and a
+// script that runs longer than the time limit is aborted and counts as one that does not evaluate.
 class ReportExpressions
 {
 public:
@@ -151,6 +163,9 @@ public:
     void setLineNumber(int line) { m_lineNo = line; }
     // Fixes the date and time the built-ins report; unset, the current clock is used.
     void setDateTime(const QDate& date, const QTime& time);
+    // Milliseconds one script evaluation may take before it is aborted.
+    void setScriptTimeLimit(int msecs) { m_timeLimit = msecs; }
+    int scriptTimeLimit() const { return m_timeLimit; }
 
     // Collects one data row's value of a placeholder for Sum/Avg/Count.
     void collect(const QString& name, const QVariant& value);
@@ -166,14 +181,19 @@ public:
                            const QString& plain) const;
 
 private:
-    QVariant evaluate(const QString& expression, bool* ok) const;
+    // source: the expression as written in the template, remembered when it had to be aborted.
+    QVariant evaluate(const QString& source, const QString& expression, bool* ok) const;
     QString substitute(const QString& expression, bool aggregates) const;
     QString builtin(const QString& word) const;
     QString highlightRule(const QString& highlighting, const QString& keyword,
                           QString* condition) const;
 
     ValueProvider m_provider;
-    std::unique_ptr<QScriptEngine> m_engine;
+    // Started with the first script; templates without expressions never need it.
+    mutable std::unique_ptr<ReportScriptRunner> m_runner;
+    // Expressions that ran out of time are not run again for the rest of the print.
+    mutable QSet<QString> m_runaway;
+    int m_timeLimit = 1000;
     int m_page = 1;
     int m_totalPages = 1;
     int m_lineNo = 1;

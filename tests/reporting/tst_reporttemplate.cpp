@@ -4,8 +4,12 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <limits>
 
 static void initResources()
 {
@@ -16,17 +20,6 @@ namespace {
 
 const QString kNone = QStringLiteral("rgba(255,255,255,0)");
 using BandType = ReportBand::Type;
-
-const ReportField* fieldByValue(const ReportBand* band, const QString& value)
-{
-    if (!band)
-        return nullptr;
-    for (const ReportField& f : band->fields) {
-        if (f.value == value)
-            return &f;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -39,8 +32,6 @@ private slots:
 
     void embeddedTemplates_data();
     void embeddedTemplates();
-    void embeddedFields_data();
-    void embeddedFields();
     void defaultsAndNonNumbers();
     void skipsUnknownContent();
     void unreadableFiles_data();
@@ -53,6 +44,9 @@ private slots:
     void printing_data();
     void printing();
     void highlighting();
+    void runawayScripts_data();
+    void runawayScripts();
+    void runawayBudget();
 };
 
 void ReportTemplateTest::embeddedTemplates_data()
@@ -156,91 +150,6 @@ void ReportTemplateTest::embeddedTemplates()
     QCOMPARE(images, 1);
 }
 
-void ReportTemplateTest::embeddedFields_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("band");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QVector<int>>("geometry"); // left, top, width, height
-    QTest::addColumn<int>("fontSize");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<QString>("style"); // plain, cell, header
-
-    const int title = int(BandType::ReportTitle), head = int(BandType::MasterHeader),
-              data = int(BandType::MasterData), sum = int(BandType::ReportSummary);
-    auto row = [&](const char* name, const char* file, int band, const char* value,
-                   QVector<int> geometry, int size, bool bold, bool italic, const char* style) {
-        QTest::newRow(name) << QString::fromLatin1(file) << band << QString::fromUtf8(value)
-                            << geometry << size << bold << italic << QString::fromLatin1(style);
-    };
-    row("receipt heading", "sales_receipt", title, "SALES RECEIPT", {340, 50, 600, 60}, 30, true,
-        false, "plain");
-    row("receipt image", "sales_receipt", title, "[image]", {0, 50, 50, 50}, 12, false, false,
-        "plain");
-    row("customer", "sales_receipt", title, "Customer:", {380, 130, 100, 30}, 8, true, false,
-        "plain");
-    row("receipt nr lowered", "sales_receipt_no_subitems_no_tax", title, "Receipt Nr : [receipt]",
-        {0, 195, 300, 30}, 8, false, false, "plain");
-    row("sub items heading", "sales_receipt", head, "Sub Items", {362, 100, 80, 20}, 8, true, false,
-        "header");
-    row("price cell no sub-items", "sales_receipt_no_subitems_no_tax", data, "[Price/Item]",
-        {362, 100, 88, 20}, 8, false, false, "cell");
-    row("tax name", "sales_receipt", sum, "[Tax_Name]", {442, 120, 120, 20}, 8, true, false,
-        "cell");
-    row("total no tax", "sales_receipt_no_subitems_no_tax", sum, "Total", {450, 100, 88, 20}, 8,
-        true, false, "cell");
-    row("thanks", "sales_receipt_no_tax", sum, "Thank you for doing business with us",
-        {6, 140, 200, 30}, 8, false, true, "plain");
-    row("order heading", "purchase_order", title, "PURCHASE ORDER", {275, 50, 640, 60}, 30, true,
-        false, "plain");
-    row("vendor", "purchase_order", title, "Vendor:", {400, 130, 100, 30}, 8, true, false, "plain");
-    row("order message", "purchase_order", title, "[report_message]", {0, 225, 760, 30}, 8, false,
-        false, "plain");
-    row("item heading", "purchase_order", head, "Item#", {75, 100, 125, 20}, 8, true, false,
-        "header");
-    row("order total no tax", "purchase_order_no_tax", sum, "Total", {475, 100, 100, 20}, 8, true,
-        false, "cell");
-    row("delivery", "purchase_order", sum, "1. Delivery Date: [deliver_date]", {6, 120, 400, 30}, 8,
-        false, true, "plain");
-}
-
-void ReportTemplateTest::embeddedFields()
-{
-    QFETCH(QString, file);
-    QFETCH(int, band);
-    QFETCH(QString, value);
-    QFETCH(QVector<int>, geometry);
-    QFETCH(int, fontSize);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    QFETCH(QString, style);
-
-    ReportTemplate tpl;
-    QVERIFY(ReadReportTemplate(QStringLiteral(":/xml/reports/%1.xml").arg(file), &tpl));
-    const ReportField* f = fieldByValue(tpl.pages.first().band(BandType(band)), value);
-    QVERIFY2(f, qPrintable(value));
-    QCOMPARE((QVector<int>{f->left, f->top, f->width, f->height}), geometry);
-    QCOMPARE(f->fontSize, fontSize);
-    QCOMPARE(f->fontBold, bold);
-    QCOMPARE(f->fontItalic, italic);
-    QCOMPARE(f->type, value == QLatin1String("[image]") ? ReportField::Type::LabelImage
-                                                        : ReportField::Type::Label);
-    const QColor black(0, 0, 0, 255);
-    if (style == QLatin1String("plain")) {
-        QVERIFY(!f->drawTop && !f->drawBottom && !f->drawLeft && !f->drawRight);
-        QCOMPARE(f->alignment, Qt::AlignLeft | Qt::AlignVCenter);
-        QCOMPARE(f->backgroundColor.alpha(), 0);
-    } else {
-        QVERIFY(f->drawTop && f->drawBottom && f->drawLeft && f->drawRight);
-        QCOMPARE(f->borderTop, black);
-        QCOMPARE(f->borderRight, black);
-        QCOMPARE(f->alignment, Qt::AlignHCenter | Qt::AlignVCenter);
-        QCOMPARE(f->backgroundColor, style == QLatin1String("header") ? QColor(85, 255, 127, 255)
-                                                                      : QColor(255, 255, 255, 0));
-    }
-}
-
 void ReportTemplateTest::defaultsAndNonNumbers()
 {
     ReportTemplate tpl;
@@ -285,6 +194,14 @@ void ReportTemplateTest::defaultsAndNonNumbers()
     QCOMPARE(g.borderWidth, 3);
     QVERIFY(!g.drawTop);
     QVERIFY(g.drawLeft);
+
+    ReportPage extreme;
+    extreme.pageWidth = std::numeric_limits<int>::min();
+    extreme.marginsRight = 1;
+    extreme.pageHeight = std::numeric_limits<int>::max();
+    extreme.marginsTop = -1;
+    QCOMPARE(extreme.usableWidth(), std::numeric_limits<int>::min());
+    QCOMPARE(extreme.usableHeight(), std::numeric_limits<int>::max());
 }
 
 void ReportTemplateTest::skipsUnknownContent()
@@ -430,6 +347,14 @@ void ReportTemplateTest::expandValue_data()
                                   << "xy";
     QTest::newRow("unclosed") << "a [b"
                               << "a [b";
+    QTest::newRow("text with line break") << "<[address] + '!'>"
+                                          << "Main St\nTown!";
+    QTest::newRow("negative number") << "<5-[neg]>"
+                                     << "8";
+    QTest::newRow("text reading as nan") << "<[nan] + '!'>"
+                                         << "nan!";
+    const QString openings = QString(200000, QLatin1Char('[')) + QString(200000, QLatin1Char('<'));
+    QTest::newRow("many unclosed openings") << "<Date>" + openings << "05.03.2026" + openings;
 }
 
 void ReportTemplateTest::expandValue()
@@ -445,6 +370,12 @@ void ReportTemplateTest::expandValue()
             return 3;
         if (name == QLatin1String("name"))
             return QStringLiteral("Bob");
+        if (name == QLatin1String("address"))
+            return QStringLiteral("Main St\nTown");
+        if (name == QLatin1String("neg"))
+            return QStringLiteral("-3");
+        if (name == QLatin1String("nan"))
+            return QStringLiteral("nan");
         return QVariant();
     });
     expressions.setDateTime(QDate(2026, 3, 5), QTime(7, 4, 9));
@@ -453,7 +384,10 @@ void ReportTemplateTest::expandValue()
     expressions.setLineNumber(2);
     for (const char* v : {"2", "3.5", "5", "n/a"})
         expressions.collect(QStringLiteral("LineTotal"), QString::fromLatin1(v));
+    QElapsedTimer timer;
+    timer.start();
     QCOMPARE(expressions.expandValue(value), expected);
+    QVERIFY2(timer.elapsed() < 1000, "expansion must stay linear in the text length");
 }
 
 void ReportTemplateTest::printing_data()
@@ -471,6 +405,9 @@ void ReportTemplateTest::printing_data()
     QTest::newRow("number result") << "[Qty] - 3" << false;
     QTest::newRow("syntax error") << "[Qty] >> >" << true;
     QTest::newRow("unknown variable") << "undefinedThing > 1" << true;
+    QTest::newRow("beyond int") << "[Qty] * 1e40" << true;
+    QTest::newRow("not a number") << "0 / 0" << false;
+    QTest::newRow("fraction") << "[Qty] / 4" << false;
 }
 
 void ReportTemplateTest::printing()
@@ -506,6 +443,88 @@ void ReportTemplateTest::highlighting()
     const QString broken = QStringLiteral("[Qty] >;bold=?1:0;fontColor=?red");
     QVERIFY(expressions.highlightFlag(broken, QStringLiteral("bold"), true));
     QCOMPARE(expressions.highlightColor(broken, QStringLiteral("fontColor"), black), black);
+}
+
+void ReportTemplateTest::runawayScripts_data()
+{
+    // What is evaluated: "value" a field value, "printing" a printing condition, "bold" and
+    // "colour" a highlighting rule; each falls back as for an expression that does not evaluate.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("timesOut");
+    QTest::newRow("empty loop") << "value"
+                                << "a<while(true){}>b" << true;
+    QTest::newRow("empty for") << "value"
+                               << "a<for(;;){}>b" << true;
+    QTest::newRow("loop in toString") << "value"
+                                      << "a<({toString: function () { for (;;) {} }})>b" << true;
+    QTest::newRow("recursion") << "value"
+                               << "a<function f() { return f() } f()>b" << false;
+    QTest::newRow("huge join") << "value"
+                               << "a<new Array(1e9).join('x')>b" << false;
+    QTest::newRow("huge array as text") << "value"
+                                        << "a<String(new Array(4294967295))>b" << false;
+    QTest::newRow("huge concat") << "value"
+                                 << "a<[].concat(new Array(1e9)).length>b" << false;
+    QTest::newRow("printing loop") << "printing"
+                                   << "[Qty] > 0 && (function () { while (1) {} })()" << true;
+    QTest::newRow("bold loop") << "bold"
+                               << "[Qty] > 0;bold=?(function () { while (1) {} })():1" << true;
+    QTest::newRow("colour loop")
+        << "colour"
+        << "[Qty] > 0 && (function () { while (1) {} })();fontColor=?rgba(255,0,0,255)" << true;
+}
+
+void ReportTemplateTest::runawayScripts()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(bool, timesOut);
+    ReportExpressions expressions([](const QString&) -> QVariant { return 3; });
+    expressions.setScriptTimeLimit(100);
+    const QString black = QStringLiteral("rgba(0,0,0,255)");
+    if (timesOut)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Report expression aborted")));
+    QElapsedTimer timer;
+    timer.start();
+    if (kind == QLatin1String("value"))
+        QCOMPARE(expressions.expandValue(text), QStringLiteral("ab"));
+    else if (kind == QLatin1String("printing"))
+        QVERIFY(expressions.isPrinted(text));
+    else if (kind == QLatin1String("bold"))
+        QVERIFY(!expressions.highlightFlag(text, QStringLiteral("bold"), false));
+    else
+        QCOMPARE(expressions.highlightColor(text, QStringLiteral("fontColor"), black), black);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    // The engine stays usable afterwards.
+    QCOMPARE(expressions.expandValue(QStringLiteral("<[Qty] * 2>")), QStringLiteral("6"));
+}
+
+void ReportTemplateTest::runawayBudget()
+{
+    ReportExpressions expressions([](const QString&) -> QVariant { return 3; });
+    expressions.setScriptTimeLimit(100);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Report expression aborted")));
+    const QString loop = QStringLiteral("<for (;;) {}>");
+    QVERIFY(expressions.expandValue(loop).isEmpty());
+    // The same expression on the next rows is not run again.
+    QElapsedTimer timer;
+    timer.start();
+    for (int row = 0; row < 20; ++row)
+        QVERIFY(expressions.expandValue(loop).isEmpty());
+    QVERIFY(timer.elapsed() < 100);
+    QCOMPARE(expressions.expandValue(QStringLiteral("<1 + 1>")), QStringLiteral("2"));
+
+    // After three runaway expressions the template's scripts are given up altogether.
+    for (const char* other : {"<while (1) {}>", "<do {} while (1)>"}) {
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Report expression aborted")));
+        QVERIFY(expressions.expandValue(QLatin1String(other)).isEmpty());
+    }
+    QVERIFY(expressions.expandValue(QStringLiteral("<1 + 1>")).isEmpty());
+    QVERIFY(expressions.isPrinted(QStringLiteral("[Qty] > 5"))); // as for a broken condition
 }
 
 MERCHORA_TEST_MAIN(ReportTemplateTest)
