@@ -59,8 +59,7 @@ private:
 
     TestSupport::ModalDialogHandler m_dialogs;
     UrlCatcher m_urls;
-    std::unique_ptr<StoreBuilder> m_inventory;
-    std::unique_ptr<StoreBuilder> m_sales;
+    TestSupport::ReceiptShop m_shop;
     QPOSDialog* m_host = nullptr;
     CPOS* m_pos = nullptr;
 };
@@ -73,30 +72,15 @@ void ReceiptPrintTest::init()
     m_urls.urls.clear();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
 
-    const QString inventoryPath = QDir::homePath() + QStringLiteral("/rp-inventory.mercdb");
-    const QString salesPath = QDir::homePath() + QStringLiteral("/rp-sales.mercdb");
-    QFile::remove(inventoryPath);
-    QFile::remove(salesPath);
-    m_inventory.reset(new StoreBuilder(StoreBuilder::Kind::Inventory, inventoryPath));
-    m_sales.reset(new StoreBuilder(StoreBuilder::Kind::Sales, salesPath));
-    QVERIFY(m_inventory->isOk());
-    QVERIFY(m_sales->isOk());
-    const qint64 drinks = m_inventory->addCategory(QStringLiteral("Drinks"));
-    const qint64 vendor = m_inventory->addVendor(QStringLiteral("Wholesale Ltd"));
-    const qint64 tea =
-        m_inventory->addProduct(drinks, QStringLiteral("P1"), QStringLiteral("Green Tea"), 1, 0.0);
-    const qint64 juice = m_inventory->addProduct(drinks, QStringLiteral("P5"),
-                                                 QStringLiteral("Orange Juice"), 1, 0.0);
-    QVERIFY(m_inventory->addBatch(tea, vendor, QStringLiteral("1001"), 10, 2.5, 1.2) > 0);
-    QVERIFY(m_inventory->addBatch(juice, vendor, QStringLiteral("5005"), 10, 100, 60) > 0);
-    const qint64 herbs = m_inventory->addProduct(drinks, QStringLiteral("P7"),
-                                                 QStringLiteral("Herbal Mix"), 4, 10.0);
-    QVERIFY(m_inventory->addBatch(herbs, vendor, QStringLiteral("7007"), 10, 8, 5, 0.5, 3) > 0);
-    QVERIFY(m_inventory->addCustomer(QStringLiteral("Ada Shopper"), QStringLiteral("12 High St"),
-                                     QStringLiteral("ada@example.com"),
-                                     QStringLiteral("555 0199")) > 0);
-    m_inventory->activate();
-    m_sales->activate();
+    QVERIFY(m_shop.open(QStringLiteral("rp")));
+    StoreBuilder* inventory = m_shop.inventory.get();
+    const qint64 herbs = inventory->addProduct(m_shop.drinks, QStringLiteral("P7"),
+                                               QStringLiteral("Herbal Mix"), 4, 10.0);
+    QVERIFY(inventory->addBatch(herbs, m_shop.vendor, QStringLiteral("7007"), 10, 8, 5, 0.5, 3) >
+            0);
+    QVERIFY(inventory->addCustomer(QStringLiteral("Ada Shopper"), QStringLiteral("12 High St"),
+                                   QStringLiteral("ada@example.com"),
+                                   QStringLiteral("555 0199")) > 0);
 }
 
 void ReceiptPrintTest::cleanup()
@@ -106,29 +90,14 @@ void ReceiptPrintTest::cleanup()
     m_host = nullptr;
     m_pos = nullptr;
     TestSupport::resetDatabases();
-    m_inventory.reset();
-    m_sales.reset();
+    m_shop.close();
     MERCHORA_VERIFY_DIALOGS(m_dialogs);
 }
 
 void ReceiptPrintTest::openPaidSale()
 {
     m_host = TestSupport::openSalesScreen(&m_pos);
-
-    const auto enter = [this](const char* barCode, const char* items) {
-        m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditItems"))
-            ->setText(QLatin1String(items));
-        m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditBarCode"))
-            ->setText(QLatin1String(barCode));
-        m_pos->on_pushEnter_clicked();
-    };
-    enter("1001", "3");
-    enter("5005", "1");
-    QCOMPARE(m_pos->GetModel()->rowCount(), 2);
-    m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditPaid"))->setText(QStringLiteral("200"));
-    m_pos->on_pushButtonPay_clicked();
-    QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
-    QVERIFY(!m_pos->GetTransactionId().isEmpty());
+    QVERIFY(TestSupport::PayTeaAndJuice(m_pos));
 }
 
 void ReceiptPrintTest::expectNotice(QString* text)

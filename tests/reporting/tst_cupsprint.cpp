@@ -39,8 +39,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-using TestSupport::StoreBuilder;
-
 namespace {
 
 QSettings* settings()
@@ -118,8 +116,7 @@ private:
     QStringList m_created;
     TestSupport::ModalDialogHandler m_dialogs;
     OpenedUrls m_opened;
-    std::unique_ptr<StoreBuilder> m_inventory;
-    std::unique_ptr<StoreBuilder> m_sales;
+    TestSupport::ReceiptShop m_shop;
     QPOSDialog* m_host = nullptr;
     CPOS* m_pos = nullptr;
 };
@@ -146,24 +143,7 @@ void CupsPrintTest::init()
     m_opened.urls.clear();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
 
-    const QString inventoryPath = QDir::homePath() + QStringLiteral("/cp-inventory.mercdb");
-    const QString salesPath = QDir::homePath() + QStringLiteral("/cp-sales.mercdb");
-    QFile::remove(inventoryPath);
-    QFile::remove(salesPath);
-    m_inventory.reset(new StoreBuilder(StoreBuilder::Kind::Inventory, inventoryPath));
-    m_sales.reset(new StoreBuilder(StoreBuilder::Kind::Sales, salesPath));
-    QVERIFY(m_inventory->isOk());
-    QVERIFY(m_sales->isOk());
-    const qint64 drinks = m_inventory->addCategory(QStringLiteral("Drinks"));
-    const qint64 vendor = m_inventory->addVendor(QStringLiteral("Wholesale Ltd"));
-    const qint64 tea =
-        m_inventory->addProduct(drinks, QStringLiteral("P1"), QStringLiteral("Green Tea"), 1, 0.0);
-    const qint64 juice = m_inventory->addProduct(drinks, QStringLiteral("P5"),
-                                                 QStringLiteral("Orange Juice"), 1, 0.0);
-    QVERIFY(m_inventory->addBatch(tea, vendor, QStringLiteral("1001"), 10, 2.5, 1.2) > 0);
-    QVERIFY(m_inventory->addBatch(juice, vendor, QStringLiteral("5005"), 10, 100, 60) > 0);
-    m_inventory->activate();
-    m_sales->activate();
+    QVERIFY(m_shop.open(QStringLiteral("cp")));
 }
 
 void CupsPrintTest::cleanup()
@@ -173,8 +153,7 @@ void CupsPrintTest::cleanup()
     m_host = nullptr;
     m_pos = nullptr;
     TestSupport::resetDatabases();
-    m_inventory.reset();
-    m_sales.reset();
+    m_shop.close();
     for (const QString& path : qAsConst(m_created))
         QFile::remove(path);
     m_created.clear();
@@ -220,19 +199,7 @@ void CupsPrintTest::panelListsAndSavesQueue()
 void CupsPrintTest::openPaidSale()
 {
     m_host = TestSupport::openSalesScreen(&m_pos);
-    const auto enter = [this](const char* barCode, const char* items) {
-        m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditItems"))
-            ->setText(QLatin1String(items));
-        m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditBarCode"))
-            ->setText(QLatin1String(barCode));
-        m_pos->on_pushEnter_clicked();
-    };
-    enter("1001", "3");
-    enter("5005", "1");
-    QCOMPARE(m_pos->GetModel()->rowCount(), 2);
-    m_pos->findChild<QLineEdit*>(QStringLiteral("lineEditPaid"))->setText(QStringLiteral("200"));
-    m_pos->on_pushButtonPay_clicked();
-    QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
+    QVERIFY(TestSupport::PayTeaAndJuice(m_pos));
 }
 
 // The numbers of all jobs the queue has had, finished ones included.
