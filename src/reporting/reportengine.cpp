@@ -147,18 +147,15 @@ void ReportEngine::applyFont(const FontKey& key)
 {
     // A new font on the painter makes the next text look its glyphs up again, so rows in the
     // same font keep the one already set.
-    if (m_fontSet && *key.family == m_fontFamily && key.size == m_fontKey.size &&
-        key.bold == m_fontKey.bold && key.italic == m_fontKey.italic &&
-        key.underline == m_fontKey.underline)
+    if (m_fontSet && key == m_fontKey)
         return;
-    QFont font(*key.family);
+    QFont font(key.family);
     if (key.size > 0)
         font.setPointSize(key.size);
     font.setWeight(key.bold ? 75 : 50);
     font.setItalic(key.italic);
     font.setUnderline(key.underline);
     m_painter.setFont(font);
-    m_fontFamily = *key.family;
     m_fontKey = key;
     m_fontSet = true;
 }
@@ -177,7 +174,7 @@ void ReportEngine::paintField(const ReportField& field, int y)
     // Without highlighting the field's own attributes apply; they were parsed with the template.
     const bool plain = rule.isEmpty();
     FontKey font;
-    font.family = &field.fontFamily;
+    font.family = field.fontFamily;
     font.size = field.fontSize;
     font.bold = plain ? field.fontBold
                       : m_expressions.highlightFlag(rule, QStringLiteral("bold"), field.fontBold);

@@ -57,11 +57,17 @@ private:
     // The font attributes of a field, after highlighting.
     struct FontKey
     {
-        const QString* family = nullptr;
+        QString family;
         int size = 0;
         bool bold = false;
         bool italic = false;
         bool underline = false;
+
+        bool operator==(const FontKey& other) const
+        {
+            return family == other.family && size == other.size && bold == other.bold &&
+                   italic == other.italic && underline == other.underline;
+        }
     };
     void applyFont(const FontKey& key);
     void paintBand(const ReportBand& band, int y);
@@ -83,8 +89,7 @@ private:
     int m_reportPage = 0;
     bool m_counting = false;
     bool m_inDataRow = false;
-    // The font last set on the painter since it began, and what it was made from.
-    QString m_fontFamily;
+    // What the font last set on the painter since it began was made from.
     FontKey m_fontKey;
     bool m_fontSet = false;
     // Placeholder and row pairs already collected for the aggregates.

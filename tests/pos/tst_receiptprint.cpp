@@ -1,4 +1,5 @@
 #include "modaldialoghandler.h"
+#include "pdftools.h"
 #include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
@@ -55,7 +56,6 @@ private Q_SLOTS:
 private:
     void openPaidSale();
     void expectNotice(QString* text);
-    static QString pdfText(const QString& path);
 
     TestSupport::ModalDialogHandler m_dialogs;
     UrlCatcher m_urls;
@@ -112,15 +112,6 @@ void ReceiptPrintTest::expectNotice(QString* text)
         QStringLiteral("print to PDF notice"));
 }
 
-QString ReceiptPrintTest::pdfText(const QString& path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!tool.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 void ReceiptPrintTest::printsReceiptToPdf_data()
 {
     QTest::addColumn<int>("smallReceipt");
@@ -153,7 +144,7 @@ void ReceiptPrintTest::printsReceiptToPdf()
     QCOMPARE(m_urls.urls.size(), 1);
     const QString pdf = m_urls.urls.first().toLocalFile();
     QVERIFY(pdf.endsWith(QLatin1String("/print.pdf")));
-    const QString text = pdfText(pdf);
+    const QString text = TestSupport::pdfText(pdf);
     if (smallReceipt == 1)
         QVERIFY2(text.contains(QLatin1String("Receipt Nr.: ") + m_pos->GetTransactionId()),
                  qPrintable(text));
@@ -264,7 +255,7 @@ void ReceiptPrintTest::largeReceiptTemplates()
     QVERIFY(m_dialogs.waitUntilDone());
     QCOMPARE(m_urls.urls.size(), 1);
     const QString pdf = m_urls.urls.first().toLocalFile();
-    const QString text = pdfText(pdf);
+    const QString text = TestSupport::pdfText(pdf);
     if (subItems && tax && !qEnvironmentVariableIsEmpty("MERCHORA_SCREENSHOT_DIR"))
         QProcess::execute(QStringLiteral("pdftoppm"),
                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),

@@ -1,4 +1,5 @@
 #include "modaldialoghandler.h"
+#include "pdftools.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
 
@@ -49,9 +50,6 @@ private Q_SLOTS:
 private:
     QString pdfPath(const QString& name) const { return m_dir.filePath(name); }
     // Output of a PDF tool, or an empty text when it failed.
-    static QString run(const QString& program, const QStringList& arguments);
-    static QString pdfText(const QString& path);
-    static int pdfPages(const QString& path);
 
     QTemporaryDir m_dir;
     TestSupport::ModalDialogHandler m_dialogs;
@@ -120,27 +118,6 @@ void SmallReceiptTest::cleanup()
 {
     TestSupport::resetDatabases();
     MERCHORA_VERIFY_DIALOGS(m_dialogs);
-}
-
-QString SmallReceiptTest::run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString SmallReceiptTest::pdfText(const QString& path)
-{
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-}
-
-int SmallReceiptTest::pdfPages(const QString& path)
-{
-    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    const QRegularExpressionMatch match = pages.match(run(QStringLiteral("pdfinfo"), {path}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 void SmallReceiptTest::lineTexts_data()
@@ -313,8 +290,8 @@ void SmallReceiptTest::printsPdf()
 
     const QString path = pdfPath(QStringLiteral("receipt.pdf"));
     QVERIFY(PrintSmallReceiptToPdf(data, path));
-    QCOMPARE(pdfPages(path), 1);
-    const QString text = pdfText(path);
+    QCOMPARE(TestSupport::pdfPageCount(path), 1);
+    const QString text = TestSupport::pdfText(path);
     QVERIFY2(!text.isEmpty(), "pdftotext gave no text");
     const QStringList rows = text.split(QLatin1Char('\n'));
     auto rowWith = [&rows](const QString& needle) {
@@ -364,7 +341,7 @@ void SmallReceiptTest::paperFromSettings()
 
     const QString path = pdfPath(QStringLiteral("paper.pdf"));
     QVERIFY(PrintSmallReceiptToPdf(SampleSale(), path));
-    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    const QString info = TestSupport::runTool(QStringLiteral("pdfinfo"), {path});
     const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
     const QRegularExpressionMatch match = size.match(info);
     QVERIFY2(match.hasMatch(), qPrintable(info));
@@ -387,8 +364,8 @@ void SmallReceiptTest::longSaleContinuesOnNewPages()
                            QStringLiteral("0"), QStringLiteral("1.00"));
     const QString path = pdfPath(QStringLiteral("long.pdf"));
     QVERIFY(PrintSmallReceiptToPdf(data, path));
-    QVERIFY(pdfPages(path) > 1);
-    const QString text = pdfText(path);
+    QVERIFY(TestSupport::pdfPageCount(path) > 1);
+    const QString text = TestSupport::pdfText(path);
     for (int i = 0; i < 40; ++i)
         QVERIFY2(text.contains(QStringLiteral("Item %1 ").arg(i)), qPrintable(QString::number(i)));
     QVERIFY(text.contains(QStringLiteral("Change $ 7.95")));
@@ -469,9 +446,9 @@ void SmallReceiptTest::screenshot()
     QVERIFY(PrintSmallReceiptToPdf(data, path));
     QVERIFY(QDir().mkpath(folder));
     const QString prefix = m_dir.filePath(QStringLiteral("receipt-small"));
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
-         QStringLiteral("-singlefile"), path, prefix});
+    TestSupport::runTool(QStringLiteral("pdftoppm"),
+                         {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
+                          QStringLiteral("-singlefile"), path, prefix});
     const QString target = QDir(folder).filePath(QStringLiteral("receipt-small.png"));
     QFile::remove(target);
     QVERIFY(QFile::copy(prefix + QStringLiteral(".png"), target));

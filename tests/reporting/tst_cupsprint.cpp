@@ -10,6 +10,7 @@
 // folder of the submitting user in the password database, not the temporary HOME of this test.
 
 #include "modaldialoghandler.h"
+#include "pdftools.h"
 #include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
@@ -46,16 +47,17 @@ QSettings* settings()
     return Utility::GetInstance()->GetSettings();
 }
 
-QString run(const QString& program, const QStringList& arguments)
+// lpstat's answer, untranslated (its messages are matched) and with its errors for diagnostics.
+QString lpstat(const QStringList& arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
+    process.start(QStringLiteral("lpstat"), arguments);
     if (!process.waitForFinished(30000))
-        return QStringLiteral("%1 did not finish").arg(program);
+        return QStringLiteral("lpstat did not finish");
     return QString::fromLocal8Bit(process.readAll());
 }
 
@@ -131,7 +133,7 @@ void CupsPrintTest::initTestCase()
              qPrintable(QStringLiteral("queue %1 is not listed; installed: %2; lpstat says:\n%3")
                             .arg(m_queue,
                                  QPrinterInfo::availablePrinterNames().join(QStringLiteral(", ")),
-                                 run(QStringLiteral("lpstat"), {QStringLiteral("-t")}))));
+                                 lpstat({QStringLiteral("-t")}))));
     m_outFolder = cupsPdfOutFolder();
 }
 
@@ -209,9 +211,8 @@ QSet<int> CupsPrintTest::jobIds() const
     const QRegularExpression job(
         QStringLiteral("^%1-(\\d+)\\s").arg(QRegularExpression::escape(m_queue)),
         QRegularExpression::MultilineOption);
-    auto match =
-        job.globalMatch(run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"),
-                                                       QStringLiteral("-o"), m_queue}));
+    auto match = job.globalMatch(
+        lpstat({QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), m_queue}));
     while (match.hasNext())
         ids.insert(match.next().captured(1).toInt());
     return ids;
@@ -229,8 +230,7 @@ QString CupsPrintTest::waitForJobPdf(int job)
     clock.start();
     while (clock.elapsed() < 60000) {
         QTest::qWait(250);
-        if (pending.match(run(QStringLiteral("lpstat"), {QStringLiteral("-o"), m_queue}))
-                .hasMatch())
+        if (pending.match(lpstat({QStringLiteral("-o"), m_queue})).hasMatch())
             continue;
         const QDir folder(m_outFolder);
         for (const QString& name : folder.entryList({QLatin1Char('*') + suffix}, QDir::Files))
@@ -279,20 +279,18 @@ void CupsPrintTest::printsReceiptToQueue()
     QVERIFY2(!pdf.isEmpty(),
              qPrintable(QStringLiteral("no PDF of job %1 in %2; the queue says:\n%3")
                             .arg(jobs.first())
-                            .arg(m_outFolder,
-                                 run(QStringLiteral("lpstat"), {QStringLiteral("-p"), m_queue,
-                                                                QStringLiteral("-o"), m_queue}))));
+                            .arg(m_outFolder, lpstat({QStringLiteral("-p"), m_queue,
+                                                      QStringLiteral("-o"), m_queue}))));
 
     // The small receipt is painted upside down for a real printer; the queue's Ghostscript marks
     // such pages as turned by 180 degrees, so pdftotext reads them upright.
-    const QString text =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = TestSupport::pdfText(pdf);
     expected << receiptCaption + m_pos->GetTransactionId();
     for (const QString& piece : expected)
         QVERIFY2(text.contains(piece), qPrintable(piece + QLatin1String(" missing in:\n") + text));
 
     // One page of the chosen paper; the upside-down small receipt comes back turned.
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = TestSupport::runTool(QStringLiteral("pdfinfo"), {pdf});
     const auto field = [&info](const char* name) {
         return QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(QLatin1String(name)),
                                   QRegularExpression::MultilineOption)

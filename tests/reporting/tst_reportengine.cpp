@@ -1,4 +1,5 @@
 #include "modaldialoghandler.h"
+#include "pdftools.h"
 #include "testenvironment.h"
 
 #include "printrouting.h"
@@ -49,28 +50,6 @@ const char kTotalsTemplate[] = R"xml(<?xml version="1.0" encoding="utf-8"?>
   </Report>
 </Reports>
 )xml";
-
-QString runTool(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return QString();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPageCount(const QString& path)
-{
-    const QString info = runTool(QStringLiteral("pdfinfo"), {path});
-    for (const QString& line : info.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
 
 ReportTemplate receiptTemplate()
 {
@@ -336,16 +315,15 @@ void ReportEngineTest::printsReceiptToPdf()
     QVERIFY(!pdf.isEmpty());
     QVERIFY(QFileInfo::exists(pdf));
     QCOMPARE(m_urls.urls, QList<QUrl>{QUrl::fromLocalFile(pdf)});
-    QCOMPARE(pdfPageCount(pdf), 1);
+    QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
 
-    const QString text =
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = TestSupport::pdfText(pdf);
     for (const char* expected : {"SALES RECEIPT", "Ada Lovelace", "Item01", "Item02", "Item03",
                                  "Line Total", "777.25", "Thank you for"})
         QVERIFY2(text.contains(QLatin1String(expected)), expected);
     QVERIFY(!text.contains(QLatin1String("Item04")));
     // Bold headings and the italic thanks keep their own fonts although fonts are reused.
-    const QString fonts = runTool(QStringLiteral("pdffonts"), {pdf});
+    const QString fonts = TestSupport::runTool(QStringLiteral("pdffonts"), {pdf});
     QVERIFY2(fonts.contains(QLatin1String("Bold")) && (fonts.contains(QLatin1String("Italic")) ||
                                                        fonts.contains(QLatin1String("Oblique"))),
              qPrintable(fonts));
@@ -368,8 +346,7 @@ void ReportEngineTest::printsAggregatesAndSkipsHiddenFields()
     ReceiptSource source;
     const QString pdf = printReceipt(engine, source, 4, path);
     QVERIFY(!pdf.isEmpty());
-    const QString text =
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = TestSupport::pdfText(pdf);
     QVERIFY(text.contains(QLatin1String("TOTALS OF Ada Lovelace")));
     // 1.5 + 3 + 4.5 + 6, each row counted once although asked for twice.
     QVERIFY2(text.contains(QLatin1String("Sum 15")), qPrintable(text));
@@ -382,11 +359,9 @@ void ReportEngineTest::longReceiptTakesTwoPages()
     ReportEngine engine;
     ReceiptSource source;
     const QString pdf = printReceipt(engine, source, 39);
-    QCOMPARE(pdfPageCount(pdf), 2);
+    QCOMPARE(TestSupport::pdfPageCount(pdf), 2);
 
-    const QString page2 =
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"),
-                                              QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString page2 = TestSupport::pdfText(pdf, {QStringLiteral("-f"), QStringLiteral("2")});
     QVERIFY(page2.contains(QLatin1String("Item39")));
     QVERIFY(!page2.contains(QLatin1String("Item38")));
     QVERIFY(page2.contains(QLatin1String("Line Total")));
@@ -396,8 +371,9 @@ void ReportEngineTest::longReceiptTakesTwoPages()
         // Both pages side by side: receipt-two-pages-1.png and receipt-two-pages-2.png.
         const QString out = QDir(qEnvironmentVariable("MERCHORA_SCREENSHOT_DIR"))
                                 .filePath(QStringLiteral("receipt-two-pages"));
-        runTool(QStringLiteral("pdftoppm"),
-                {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf, out});
+        TestSupport::runTool(
+            QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf, out});
     }
 }
 
@@ -446,7 +422,7 @@ void ReportEngineTest::printToTargetRoutesToPdfWithNotice()
                                   "dialog. Currently it is configured to print to PDF file."));
     QVERIFY(QFileInfo::exists(PrintPdfPath()));
     QCOMPARE(m_urls.urls, QList<QUrl>{QUrl::fromLocalFile(PrintPdfPath())});
-    QCOMPARE(pdfPageCount(PrintPdfPath()), 1);
+    QCOMPARE(TestSupport::pdfPageCount(PrintPdfPath()), 1);
 }
 
 void ReportEngineTest::previewOpensAndClosesItself()
