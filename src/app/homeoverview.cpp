@@ -1,6 +1,7 @@
 #include "homeoverview.h"
 
 #include "DBManager.h"
+#include "money.h"
 #include "utility.h"
 
 #include <QCoreApplication>
@@ -37,18 +38,29 @@ QString NumberText(const QVariant& value)
     return value.toString();
 }
 
-QString ScalarOf(QSqlQuery& query)
+// A sum of money columns: the stored REAL values add up with binary noise (0.1 + 0.2), so the
+// sum is shown rounded to the cent, in its shortest plain form ("0.3", "150").
+QString MoneySumText(const QVariant& value)
+{
+    if (value.isNull())
+        return QStringLiteral("0");
+    return Money::FromDouble(value.toDouble()).ToPlainString();
+}
+
+QString ScalarOf(QSqlQuery& query, bool money)
 {
     if (!query.exec()) {
         MERCHORA_LOG_DB_ERROR(query.lastError());
         return NotAvailable();
     }
-    return query.next() ? NumberText(query.value(0)) : QStringLiteral("0");
+    if (!query.next())
+        return QStringLiteral("0");
+    return money ? MoneySumText(query.value(0)) : NumberText(query.value(0));
 }
 
 } // namespace
 
-QString HomeOverviewScalar(const QSqlDatabase& database, const QString& sql)
+QString HomeOverviewScalar(const QSqlDatabase& database, const QString& sql, bool money)
 {
     if (!database.isOpen())
         return NotAvailable();
@@ -57,7 +69,7 @@ QString HomeOverviewScalar(const QSqlDatabase& database, const QString& sql)
         MERCHORA_LOG_DB_ERROR(query.lastError());
         return NotAvailable();
     }
-    return ScalarOf(query);
+    return ScalarOf(query, money);
 }
 
 QString HomeOverviewSales(const QSqlDatabase& sales, const QDate& start, const QDate& end)
@@ -74,7 +86,7 @@ QString HomeOverviewSales(const QSqlDatabase& sales, const QDate& start, const Q
     }
     query.bindValue(QStringLiteral(":start"), start.toString(QString::fromLatin1(kSqlDate)));
     query.bindValue(QStringLiteral(":end"), end.toString(QString::fromLatin1(kSqlDate)));
-    return ScalarOf(query);
+    return ScalarOf(query, true);
 }
 
 HomeOverview ComputeHomeOverview(QSettings* settings, const QSqlDatabase& inventory,
@@ -117,7 +129,7 @@ HomeOverview ComputeHomeOverview(QSettings* settings, const QSqlDatabase& invent
     overview.totalCustomers =
         HomeOverviewScalar(inventory, QStringLiteral("SELECT COUNT(*) FROM tblCustomers"));
     overview.purchasedInventory = HomeOverviewScalar(
-        inventory, QStringLiteral("SELECT SUM(PURCHASE_PRICE) FROM tblInventory;"));
+        inventory, QStringLiteral("SELECT SUM(PURCHASE_PRICE) FROM tblInventory;"), true);
 
     const QDate yesterday = today.addDays(-1);
     overview.yesterdaySales = HomeOverviewSales(sales, yesterday, yesterday);

@@ -25,8 +25,9 @@ struct HomeOverview
 };
 
 // The first column of the first row of a statement as display text: "0" for NULL or no row,
-// "NOT AVAILABLE" when the database is not open or the statement fails.
-QString HomeOverviewScalar(const QSqlDatabase& database, const QString& sql);
+// "NOT AVAILABLE" when the database is not open or the statement fails. A money sum is rounded
+// to the cent.
+QString HomeOverviewScalar(const QSqlDatabase& database, const QString& sql, bool money = false);
 
 // Total of the sales invoice lines whose transaction falls between the two dates, inclusive.
 QString HomeOverviewSales(const QSqlDatabase& sales, const QDate& start, const QDate& end);

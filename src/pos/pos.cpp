@@ -10,6 +10,7 @@
 #include "printrouting.h"
 #include "reportengine.h"
 #include "salesmanagement.h"
+#include "salestore.h"
 #include "utility.h"
 
 #include <QDateTime>
@@ -45,15 +46,6 @@ const char LOOKUP_QUERY[] =
     "tblProducts as p WHERE p.ID = i.PRODUCT_ID AND i.BAR_CODE = :bar_code";
 const char STOCK_UPDATE[] =
     " UPDATE tblInventory SET QUANTITY = :quantity , SUB_ITEMS = :sub_items WHERE ID = :id";
-const char SALE_INSERT[] =
-    "INSERT INTO tblSalesTransactions ( USER_ID, CUSTOMER_ID, TIME_STAMP, GRAND_TOTAL, PAID, "
-    "RETURN ) VALUES ( :user_id, :customer_id, :time_stamp, :grand_total, :paid, :return )";
-const char LINE_INSERT[] =
-    "INSERT INTO tblSalesInvoice ( TRANSACTION_ID, ITEM_INDEX, PRODUCT_NAME, QUANTITY, "
-    "PURCHASE_PRICE, SALE_PRICE,  SUB_ITEMS, DISCOUNT, SUB_TOTAL, PURCHASE_SUB_TOTAL ) VALUES ( "
-    ":trans_id, :index, :name, :quantity, :purchase_price, :sale_price,  :sub_items, :discount, "
-    ":sub_total, :purchase_sub_total )";
-
 void SetTextIfChanged(QLineEdit* edit, const QString& text)
 {
     if (edit->text() != text)
@@ -378,9 +370,9 @@ void CPOS::EnterItem()
     const bool returnMode = ui->checkReturnMode->isChecked();
 
     StockRequest request;
-    request.quantity = field("QUANTITY").toInt();
-    request.subItems = field("SUB_ITEMS").toInt();
-    request.itemsPerUnit = field("ITEMS_PER_UNIT").toInt();
+    request.quantity = field("QUANTITY").toLongLong();
+    request.subItems = field("SUB_ITEMS").toLongLong();
+    request.itemsPerUnit = field("ITEMS_PER_UNIT").toLongLong();
     request.requestedItems = itemsText.toInt();
     request.requestedSubItems = subItemsText.toInt();
     request.returnMode = returnMode;
@@ -394,15 +386,27 @@ void CPOS::EnterItem()
     input.salePrice = field("SALE_PRICE").toString();
     input.purchasePrice = field("PURCHASE_PRICE").toString();
     input.itemsPerUnit = request.itemsPerUnit;
-    input.batchDiscount = field("DISCOUNT").toFloat();
-    input.taxRate = m_taxEnabled ? field("TAX_RATE").toFloat() : 0.0f;
-    input.items = request.requestedItems;
-    input.subItems = request.requestedSubItems;
+    input.batchDiscount = Percent::FromDouble(field("DISCOUNT").toDouble());
+    input.taxRate = m_taxEnabled ? Percent::FromDouble(field("TAX_RATE").toDouble()) : Percent();
+    input.items = itemsText.toInt();
+    input.subItems = subItemsText.toInt();
     input.specialDiscount = ui->checkSpecialDiscount->isChecked();
     input.discountText = ui->lineEditDiscount->text();
     input.returnMode = returnMode;
     input.taxEnabled = m_taxEnabled;
     const SaleLinePrice price = PriceSaleLine(input);
+    if (!price.valid) {
+        ShowStatusMessage(tr("The price of this item is not valid for the till. Please correct "
+                             "the stock batch."));
+        return;
+    }
+    SaleSums sums = m_sums;
+    AddLineToSums(sums, price);
+    const QString tooLarge = CheckSumsFitTill(sums);
+    if (!tooLarge.isEmpty()) {
+        ShowStatusMessage(tooLarge);
+        return;
+    }
 
     const QVariant batchId = field("ID");
     QSqlQuery& update = RunPrepared(m_stockUpdate, STOCK_UPDATE, [&stock, &batchId](QSqlQuery& q) {
@@ -410,10 +414,15 @@ void CPOS::EnterItem()
         q.bindValue(QStringLiteral(":sub_items"), stock.newSubItems);
         q.bindValue(QStringLiteral(":id"), batchId);
     });
-    if (!update.isActive()) {
-        // The cashier is not stopped: the line is sold even when the stock could not be kept.
+    const bool stockWritten = update.isActive() && update.numRowsAffected() == 1;
+    if (!stockWritten) {
+        // An item whose stock could not be kept is not sold: the line would leave the stock wrong.
         qDebug().noquote() << QStringLiteral("Updating  tblInventory: ") +
                                   ErrorLine(update.lastError());
+        update.finish();
+        ShowStatusMessage(tr("The stock of this item could not be updated, so it was not added. "
+                             "Please check the inventory database."));
+        return;
     }
     update.finish();
 
@@ -421,14 +430,14 @@ void CPOS::EnterItem()
     m_model->AppendRow(QStringList{
         QString::number(row), field("NAME").toString(), itemsText, subItemsText, input.salePrice,
         price.discountText, price.lineTotalText, input.purchasePrice, price.purchaseTotalText});
-    AddLineToSums(m_sums, price);
+    m_sums = sums;
 
     FitColumnsToRow(row);
     ui->tableViewItems->scrollTo(m_model->index(row, CItemTransactionsModel::ColLineTotal));
     ui->tableViewItems->scrollToBottom();
 
-    SetTextIfChanged(ui->lineEditTotal, MoneyText(m_sums.grandTotal));
-    SetTextIfChanged(ui->lineEditTax, MoneyText(m_sums.taxTotal));
+    SetTextIfChanged(ui->lineEditTotal, MoneyText(m_sums.GrandTotal()));
+    SetTextIfChanged(ui->lineEditTax, MoneyText(m_sums.TaxTotal()));
 
     ui->lineEditBarCode->clear();
     if (!ui->checkOnAllItems->isChecked() && ui->lineEditDiscount->text() != QLatin1String("0"))
@@ -494,94 +503,62 @@ void CPOS::on_pushButtonPay_clicked()
     if (m_saleState != PaymentPending)
         return;
 
-    const QString paidText = ui->lineEditPaid->text();
-    const QString problem = ValidatePaidAmount(paidText);
-    if (!problem.isEmpty()) {
-        ShowStatusMessage(problem);
+    const PaymentCheck payment = CheckPayment(ui->lineEditPaid->text(), m_sums.GrandTotal());
+    if (!payment.refusal.isEmpty()) {
+        ShowStatusMessage(payment.refusal);
         return;
     }
-    const float paid = paidText.toFloat();
-    if (paid < m_sums.grandTotal) {
-        ShowStatusMessage(tr("Paid amount is less than due amount"));
-        return;
-    }
-    const float change = ComputeChange(m_sums.grandTotal, paid);
-    ui->lineEditChange->setText(MoneyText(change));
+    ui->lineEditChange->setText(MoneyText(payment.change));
 
-    // The sale and its lines are stored together or not at all.
-    QSqlDatabase& sales = CDBManager::GetInstance()->GetSalesDataBase();
-    if (!sales.transaction()) {
-        MERCHORA_LOG_DB_ERROR(sales.lastError());
-        ShowStatusMessage(tr("Error occurred while logging payment information"));
-        return;
-    }
+    SaleRecord sale;
+    sale.userId = Utility::GetInstance()->GetLoggedInUser();
+    sale.customer = m_customer.name.isEmpty() ? QStringLiteral("NOT SELECTED") : m_customer.name;
+    sale.timeStamp = QDateTime::currentDateTime();
+    sale.grandTotal = m_sums.GrandTotal();
+    sale.paid = payment.paid;
+    sale.change = payment.change;
+    sale.lines = SaleLines();
 
-    QSqlQuery sale(sales);
-    sale.prepare(QString::fromLatin1(SALE_INSERT));
-    sale.bindValue(QStringLiteral(":user_id"), Utility::GetInstance()->GetLoggedInUser());
-    sale.bindValue(QStringLiteral(":customer_id"),
-                   m_customer.name.isEmpty() ? QStringLiteral("NOT SELECTED") : m_customer.name);
-    sale.bindValue(QStringLiteral(":time_stamp"),
-                   QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
-    sale.bindValue(QStringLiteral(":grand_total"), MoneyText(m_sums.grandTotal));
-    sale.bindValue(QStringLiteral(":paid"), paid);
-    sale.bindValue(QStringLiteral(":return"), ui->lineEditChange->text().toFloat());
-    if (!sale.exec()) {
-        MERCHORA_LOG_DB_ERROR(sale.lastError());
-        sales.rollback();
-        ShowStatusMessage(tr("Error occurred while logging payment information"));
-        return;
-    }
-    const QVariant insertedId = sale.lastInsertId();
-    const qlonglong saleId = insertedId.toLongLong();
-    qDebug().noquote() << QStringLiteral("inserted ID = ") + insertedId.toString();
-
-    QSqlQuery line(sales);
-    line.prepare(QString::fromLatin1(LINE_INSERT));
-    const CItemTransactionsModel* model = m_model;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const auto cell = [model, row](int column) {
-            return model->Text(row, column);
-        };
-        line.bindValue(QStringLiteral(":trans_id"), saleId);
-        line.bindValue(QStringLiteral(":index"), cell(CItemTransactionsModel::ColIndex).toInt());
-        line.bindValue(QStringLiteral(":name"), cell(CItemTransactionsModel::ColName));
-        line.bindValue(QStringLiteral(":quantity"), cell(CItemTransactionsModel::ColItems).toInt());
-        line.bindValue(QStringLiteral(":purchase_price"),
-                       cell(CItemTransactionsModel::ColPurchasePrice).toFloat());
-        line.bindValue(QStringLiteral(":sale_price"),
-                       cell(CItemTransactionsModel::ColPrice).toFloat());
-        line.bindValue(QStringLiteral(":sub_items"),
-                       cell(CItemTransactionsModel::ColSubItems).toInt());
-        line.bindValue(QStringLiteral(":discount"),
-                       cell(CItemTransactionsModel::ColDiscount).toFloat());
-        line.bindValue(QStringLiteral(":sub_total"),
-                       cell(CItemTransactionsModel::ColLineTotal).toFloat());
-        line.bindValue(QStringLiteral(":purchase_sub_total"),
-                       cell(CItemTransactionsModel::ColPurchaseTotal).toFloat());
-        if (!line.exec()) {
-            qDebug().noquote() << QStringLiteral("Insering into tblSalesInvoice: ") +
-                                      ErrorLine(line.lastError());
-            // Nothing of the sale is kept, so the cashier can simply press PAY again.
-            sales.rollback();
-            ShowStatusMessage(tr("Error occurred while logging invoice information"));
-            SetFocusOnBarCode();
-            return;
-        }
-    }
-    if (!sales.commit()) {
-        MERCHORA_LOG_DB_ERROR(sales.lastError());
-        sales.rollback();
-        ShowStatusMessage(tr("Error occurred while logging payment information"));
+    // The sale and its lines are stored together or not at all, so after a failure the cashier
+    // can simply press PAY again.
+    const StoredSale stored = StoreSale(CDBManager::GetInstance()->GetSalesDataBase(), sale);
+    if (!stored.Ok()) {
+        ShowStatusMessage(stored.failure == StoredSale::Failure::Line
+                              ? tr("Error occurred while logging invoice information")
+                              : tr("Error occurred while logging payment information"));
+        SetFocusOnBarCode();
         return;
     }
 
-    m_transactionId = insertedId.toString();
+    m_transactionId = QString::number(stored.id);
     m_saleState = Paid;
     ui->pushButtonPay->setEnabled(false);
     ui->pushPrint->setEnabled(true);
     ui->pushPrintPreview->setEnabled(true);
     SetFocusOnBarCode();
+}
+
+QList<SaleLineRecord> CPOS::SaleLines() const
+{
+    QList<SaleLineRecord> lines;
+    lines.reserve(m_model->rowCount());
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const auto cell = [this, row](int column) {
+            return m_model->Text(row, column);
+        };
+        SaleLineRecord line;
+        line.index = cell(CItemTransactionsModel::ColIndex).toInt();
+        line.productName = cell(CItemTransactionsModel::ColName);
+        line.quantity = cell(CItemTransactionsModel::ColItems).toInt();
+        line.subItems = cell(CItemTransactionsModel::ColSubItems).toInt();
+        line.salePrice = Money::Parse(cell(CItemTransactionsModel::ColPrice));
+        line.purchasePrice = Money::Parse(cell(CItemTransactionsModel::ColPurchasePrice));
+        line.discount = Money::Parse(cell(CItemTransactionsModel::ColDiscount));
+        line.subTotal = Money::Parse(cell(CItemTransactionsModel::ColLineTotal));
+        line.purchaseSubTotal = Money::Parse(cell(CItemTransactionsModel::ColPurchaseTotal));
+        lines << line;
+    }
+    return lines;
 }
 
 void CPOS::on_pushButtonClose_clicked()
@@ -845,8 +822,7 @@ void CPOS::setValue(int& recNo, QString& paramName, QVariant& paramValue, int re
     else if (paramName == QLatin1String("tax"))
         paramValue = money(ui->lineEditTax->text());
     else if (paramName == QLatin1String("sub_total"))
-        paramValue = money(QString::number(
-            ui->lineEditTotal->text().toFloat() - ui->lineEditTax->text().toFloat(), 'f', 2));
+        paramValue = money(MoneyText(m_sums.GrandTotal() - m_sums.TaxTotal()));
     else if (paramName == QLatin1String("grand_total"))
         paramValue = money(ui->lineEditTotal->text());
     else if (paramName == QLatin1String("paid"))

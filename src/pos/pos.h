@@ -3,6 +3,7 @@
 
 #include "posbuttons.h"
 #include "salepricing.h"
+#include "salestore.h"
 #include "smallreceipt.h"
 
 #include <QHash>
@@ -61,9 +62,9 @@ public:
     // The sale, for the receipts.
     CItemTransactionsModel* GetModel() const { return m_model; }
     const SaleSums& GetSums() const { return m_sums; }
-    float GetGrandTotal() const { return m_sums.grandTotal; }
-    float GetTaxTotal() const { return m_sums.taxTotal; }
-    float GetDiscountTotal() const { return m_sums.discountTotal; }
+    Money GetGrandTotal() const { return m_sums.GrandTotal(); }
+    Money GetTaxTotal() const { return m_sums.TaxTotal(); }
+    Money GetDiscountTotal() const { return m_sums.discountTotal; }
     int GetSaleState() const { return m_saleState; }
     QString GetTransactionId() const { return m_transactionId; }
     const SelectedCustomer& GetSelectedCustomer() const { return m_customer; }
@@ -133,6 +134,8 @@ private:
     QSqlQuery& RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* sql,
                            const std::function<void(QSqlQuery&)>& bind);
     void ShowPage();
+    // The lines of the sale as they are stored.
+    QList<SaleLineRecord> SaleLines() const;
     // The till receipt: to the receipt printer, or to the PDF file that is then opened.
     void PrintSmallReceipt(bool preview);
 

@@ -19,47 +19,93 @@ bool Matches(const QRegExp& pattern, const QString& text)
 
 } // namespace
 
-QString MoneyText(float value)
+namespace {
+
+// Prices and totals a line may carry: what the till's boxes can show.
+bool FitsLine(Money amount)
 {
-    return QString::number(value, 'f', 2);
+    return amount.Cents() >= -TillLimits::MAX_BOX_CENTS &&
+           amount.Cents() <= TillLimits::MAX_BOX_CENTS;
 }
+
+// A stored price as the line reads it: text that is no number counts as 0; a number too large
+// for any amount is not valid.
+Money StoredPrice(const QString& text, bool* ok)
+{
+    bool isNumber = false;
+    text.toDouble(&isNumber);
+    if (!isNumber) {
+        *ok = true;
+        return Money();
+    }
+    return Money::Parse(text, ok);
+}
+
+} // namespace
 
 SaleLinePrice PriceSaleLine(const SaleLineInput& input)
 {
     SaleLinePrice line;
-    const float units = static_cast<float>(input.itemsPerUnit);
-    const float items = static_cast<float>(input.items);
-    const float subItems = static_cast<float>(input.subItems);
+    bool salePriceOk = false;
+    bool purchasePriceOk = false;
+    const Money salePrice = StoredPrice(input.salePrice, &salePriceOk);
+    const Money purchasePrice = StoredPrice(input.purchasePrice, &purchasePriceOk);
+    const qint64 units = input.itemsPerUnit;
+    if (!salePriceOk || !purchasePriceOk || units <= 0 || !FitsLine(salePrice) ||
+        !FitsLine(purchasePrice))
+        return line;
 
-    const float salePrice = input.salePrice.toFloat();
-    const float pricePerSubItem = salePrice / units;
-    const float gross = subItems * pricePerSubItem + items * salePrice;
-    const float discountPercent =
-        input.specialDiscount ? input.discountText.toFloat() : input.batchDiscount;
-    line.discount = discountPercent / 100 * gross;
-    line.lineTotal = gross - line.discount;
-    if (input.returnMode)
-        line.lineTotal = 0 - line.lineTotal;
+    // Everything is counted in sub-items: n units and k loose sub-items are n × u + k of them,
+    // each at a u-th of the unit price. Amounts are exact fractions until they are rounded.
+    const __int128 count = static_cast<__int128>(input.items) * units + input.subItems;
+    const Percent discountPercent =
+        input.specialDiscount ? Percent::Parse(input.discountText) : input.batchDiscount;
+    const __int128 full = 100 * Percent::SCALE;
+    const __int128 grossScaled = static_cast<__int128>(salePrice.Cents()) * count; // × 1/u
+    const __int128 denominator = static_cast<__int128>(units) * full;
+    const qint64 discount = RoundedQuotient(grossScaled * discountPercent.Units(), denominator);
+    qint64 lineTotal = RoundedQuotient(grossScaled * (full - discountPercent.Units()), denominator);
+    qint64 purchaseTotal =
+        RoundedQuotient(static_cast<__int128>(purchasePrice.Cents()) * count, units);
+    if (input.returnMode) {
+        lineTotal = -lineTotal;
+        purchaseTotal = -purchaseTotal;
+    }
+    line.discount = Money::FromCents(discount);
+    line.lineTotal = Money::FromCents(lineTotal);
+    line.purchaseTotal = Money::FromCents(purchaseTotal);
+    if (!FitsLine(line.discount) || !FitsLine(line.lineTotal) || !FitsLine(line.purchaseTotal))
+        return line;
 
-    const float purchasePrice = input.purchasePrice.toFloat();
-    line.purchaseTotal = subItems * (purchasePrice / units) + items * purchasePrice;
-    if (input.returnMode)
-        line.purchaseTotal = 0 - line.purchaseTotal;
-
-    const float taxRate = input.taxEnabled ? input.taxRate : 0.0f;
-    line.lineTax = taxRate * line.lineTotal / 100;
+    // The tax applies to the line total as shown.
+    const qint64 taxRate = input.taxEnabled ? input.taxRate.Units() : 0;
+    const __int128 tax = static_cast<__int128>(lineTotal) * taxRate;
+    if (tax > static_cast<__int128>(TillLimits::MAX_BOX_CENTS) * TAX_UNITS_PER_CENT ||
+        tax < -static_cast<__int128>(TillLimits::MAX_BOX_CENTS) * TAX_UNITS_PER_CENT)
+        return line;
+    line.taxUnits = static_cast<qint64>(tax);
 
     line.discountText = MoneyText(line.discount);
     line.lineTotalText = MoneyText(line.lineTotal);
     line.purchaseTotalText = MoneyText(line.purchaseTotal);
+    line.valid = true;
     return line;
 }
 
 void AddLineToSums(SaleSums& sums, const SaleLinePrice& line)
 {
-    sums.discountTotal = sums.discountTotal + line.discount;
-    sums.taxTotal = sums.taxTotal + line.lineTax;
-    sums.grandTotal = sums.grandTotal + line.lineTotal + line.lineTax;
+    sums.discountTotal += line.discount;
+    sums.taxUnits += line.taxUnits;
+    sums.lineTotals += line.lineTotal;
+}
+
+QString CheckSumsFitTill(const SaleSums& sums)
+{
+    if (TillLimits::FitsBox(sums.GrandTotal()) && TillLimits::FitsBox(sums.TaxTotal()) &&
+        sums.discountTotal.Cents() <= TillLimits::MAX_BOX_CENTS)
+        return QString();
+    return tr("This item would take the sale total beyond what the till can show. Please pay "
+              "this sale first and enter the item in a new sale.");
 }
 
 QString ValidateEntryFields(const QString& barCode, const QString& discount, const QString& items,
@@ -83,7 +129,7 @@ QString ValidateEntryFields(const QString& barCode, const QString& discount, con
 StockOutcome CheckStock(const StockRequest& request)
 {
     StockOutcome outcome;
-    const int u = request.itemsPerUnit;
+    const qint64 u = request.itemsPerUnit;
     // A unit of no sub-items would divide by zero below; the product has to be corrected first.
     if (u <= 0) {
         outcome.refusal = tr("This item has no valid items per unit. Please correct the product.");
@@ -105,7 +151,7 @@ StockOutcome CheckStock(const StockRequest& request)
                           QString::number(request.subItems) + tr(") sub-items in the stock.");
         return outcome;
     }
-    const int remaining =
+    const qint64 remaining =
         request.returnMode ? outcome.stock + outcome.requested : outcome.stock - outcome.requested;
     outcome.newQuantity = remaining / u;
     outcome.newSubItems = remaining % u;
@@ -120,7 +166,26 @@ QString ValidatePaidAmount(const QString& paid)
     return QString();
 }
 
-float ComputeChange(float grandTotal, float paid)
+PaymentCheck CheckPayment(const QString& paidText, Money grandTotal)
 {
-    return static_cast<float>(static_cast<double>(grandTotal) - static_cast<double>(paid));
+    PaymentCheck check;
+    check.refusal = ValidatePaidAmount(paidText);
+    if (!check.refusal.isEmpty())
+        return check;
+    bool ok = false;
+    check.paid = Money::Parse(paidText, &ok);
+    if (!ok) {
+        check.refusal = tr("Paid amount is not valid. Example 50.75");
+        return check;
+    }
+    if (check.paid < grandTotal) {
+        check.refusal = tr("Paid amount is less than due amount");
+        return check;
+    }
+    check.change = grandTotal - check.paid;
+    // The change box holds ten characters like the others.
+    if (!TillLimits::FitsBox(check.change))
+        check.refusal = tr("Paid amount is too large: the change would not fit the CHANGE box. "
+                           "Please check the amount.");
+    return check;
 }

@@ -1,36 +1,42 @@
 #ifndef SALEPRICING_H
 #define SALEPRICING_H
 
+#include "money.h"
+
 #include <QString>
 
-// The arithmetic and checks of the sales screen, free of widgets. All money is single precision,
-// computed step by step in the order the screen has always used, so that the texts a line shows
-// are the texts that get stored and printed.
+// The arithmetic and checks of the sales screen, free of widgets. Money is exact: every amount
+// a line or the totals show is the exact value rounded half away from zero to the cent, so the
+// texts a line shows are the texts that get stored and printed, and a shown total is payable.
 
 // What one line is priced from: the stock batch, its product and the entry fields.
 struct SaleLineInput
 {
-    QString salePrice;     // SALE_PRICE as read (text form of the stored value)
-    QString purchasePrice; // PURCHASE_PRICE as read
-    int itemsPerUnit = 1;  // ITEMS_PER_UNIT
-    float batchDiscount = 0.0f;
-    float taxRate = 0.0f; // the product's TAX_RATE, a percent
-    int items = 0;        // whole units
-    int subItems = 0;     // loose sub-items
+    QString salePrice;       // SALE_PRICE as read (text form of the stored value)
+    QString purchasePrice;   // PURCHASE_PRICE as read
+    qint64 itemsPerUnit = 1; // ITEMS_PER_UNIT
+    Percent batchDiscount;
+    Percent taxRate;  // the product's TAX_RATE
+    int items = 0;    // whole units
+    int subItems = 0; // loose sub-items
     bool specialDiscount = false;
     QString discountText; // the discount field, used when specialDiscount is on
     bool returnMode = false;
     bool taxEnabled = true;
 };
 
-// One priced line: its numbers, the texts of the line's columns 5, 6 and 8, and the line's
+// Line taxes are summed exactly, in millionths of a cent, and rounded once for the tax total.
+inline constexpr qint64 TAX_UNITS_PER_CENT = 100 * Percent::SCALE;
+
+// One priced line: its amounts, the texts of the line's columns 5, 6 and 8, and the line's
 // share of the three sums.
 struct SaleLinePrice
 {
-    float discount = 0.0f;      // discount amount, always positive, also for a returned item
-    float lineTotal = 0.0f;     // after discount; negative in return mode
-    float purchaseTotal = 0.0f; // negative in return mode
-    float lineTax = 0.0f;       // negative in return mode
+    bool valid = false;  // false when a price or an amount is beyond what the till can hold
+    Money discount;      // discount amount, always positive, also for a returned item
+    Money lineTotal;     // after discount; negative in return mode
+    Money purchaseTotal; // negative in return mode
+    qint64 taxUnits = 0; // the line's exact tax in millionths of a cent; negative in return mode
     QString discountText;
     QString lineTotalText;
     QString purchaseTotalText;
@@ -39,49 +45,69 @@ struct SaleLinePrice
 // The running sums of a sale.
 struct SaleSums
 {
-    float grandTotal = 0.0f;
-    float taxTotal = 0.0f;
-    float discountTotal = 0.0f;
+    Money lineTotals; // sum of the lines' totals as shown
+    qint64 taxUnits = 0;
+    Money discountTotal;
+
+    Money TaxTotal() const
+    {
+        return Money::FromCents(RoundedQuotient(taxUnits, TAX_UNITS_PER_CENT));
+    }
+    // What the TOTAL box shows and the customer pays: the lines plus the tax total.
+    Money GrandTotal() const { return lineTotals + TaxTotal(); }
 };
 
 // Fixed point with two decimals, point as separator, no grouping.
-QString MoneyText(float value);
+inline QString MoneyText(Money value)
+{
+    return value.ToString();
+}
 
 SaleLinePrice PriceSaleLine(const SaleLineInput& input);
-// Adds a priced line to the sums, in the order the screen does it.
+// Adds a priced line to the sums.
 void AddLineToSums(SaleSums& sums, const SaleLinePrice& line);
+// Empty when the sums still fit the totals boxes; otherwise the message that refuses the line.
+QString CheckSumsFitTill(const SaleSums& sums);
 
 // The first entry field that fails its check gives its message; an empty result means all four
 // fields are acceptable.
 QString ValidateEntryFields(const QString& barCode, const QString& discount, const QString& items,
                             const QString& subItems);
 
-// Stock of a batch against a request, everything counted in sub-items.
+// Stock of a batch against a request, everything counted in sub-items (64-bit, so that no
+// stock level can wrap around).
 struct StockRequest
 {
-    int quantity = 0;     // QUANTITY of the batch
-    int subItems = 0;     // SUB_ITEMS of the batch
-    int itemsPerUnit = 1; // ITEMS_PER_UNIT of the product
-    int requestedItems = 0;
-    int requestedSubItems = 0;
+    qint64 quantity = 0;     // QUANTITY of the batch
+    qint64 subItems = 0;     // SUB_ITEMS of the batch
+    qint64 itemsPerUnit = 1; // ITEMS_PER_UNIT of the product
+    qint64 requestedItems = 0;
+    qint64 requestedSubItems = 0;
     bool returnMode = false;
 };
 
 struct StockOutcome
 {
-    QString refusal;   // empty when the request can be served
-    int stock = 0;     // S: sub-items in stock
-    int requested = 0; // R: sub-items requested
-    int newQuantity = 0;
-    int newSubItems = 0;
+    QString refusal;      // empty when the request can be served
+    qint64 stock = 0;     // S: sub-items in stock
+    qint64 requested = 0; // R: sub-items requested
+    qint64 newQuantity = 0;
+    qint64 newSubItems = 0;
 };
 
 StockOutcome CheckStock(const StockRequest& request);
 
 // The paid amount: a non-negative number with at most two decimals. Empty result when valid.
 QString ValidatePaidAmount(const QString& paid);
-// The change shown and stored: grand total minus paid, in double precision, kept as float
-// (zero or negative when enough was paid).
-float ComputeChange(float grandTotal, float paid);
+
+// The outcome of PAY: a refusal, or the paid amount and the change (grand total minus paid,
+// zero or negative when enough was paid).
+struct PaymentCheck
+{
+    QString refusal;
+    Money paid;
+    Money change;
+};
+PaymentCheck CheckPayment(const QString& paidText, Money grandTotal);
 
 #endif // SALEPRICING_H

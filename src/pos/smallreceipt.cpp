@@ -133,9 +133,8 @@ QStringList SmallReceiptTotalsLines(const SmallReceiptData& data)
 {
     QStringList lines;
     if (data.taxEnabled) {
-        const float subTotal = data.grandTotalText.toFloat() - data.taxTotalText.toFloat();
-        lines << SmallReceiptText::tr("Sub Total: %1")
-                     .arg(WithCurrency(data, QString::number(subTotal, 'f', 2)));
+        const Money subTotal = Money::Parse(data.grandTotalText) - Money::Parse(data.taxTotalText);
+        lines << SmallReceiptText::tr("Sub Total: %1").arg(WithCurrency(data, subTotal.ToString()));
         lines << SmallReceiptText::tr("Total %1: %2")
                      .arg(data.taxName, WithCurrency(data, data.taxTotalText));
     }
@@ -147,10 +146,10 @@ QStringList SmallReceiptTotalsLines(const SmallReceiptData& data)
 
 QString SmallReceiptDiscountLine(const SmallReceiptData& data)
 {
-    if (!(data.discountTotal > 0.0f))
+    if (data.discountTotal.Cents() <= 0)
         return QString();
     return SmallReceiptText::tr("Total Discount: %1")
-        .arg(WithCurrency(data, QString::number(data.discountTotal, 'f', 2)));
+        .arg(WithCurrency(data, data.discountTotal.ToString()));
 }
 
 void PaintSmallReceipt(QPainter& painter, QPrinter& printer, const SmallReceiptData& data)

@@ -1,6 +1,8 @@
 #ifndef SMALLRECEIPT_H
 #define SMALLRECEIPT_H
 
+#include "money.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QList>
@@ -38,7 +40,7 @@ struct SmallReceiptData
     QString taxTotalText;
     QString paidText;
     QString changeText;
-    float discountTotal = 0.0f;
+    Money discountTotal;
 };
 
 // Fixed positions of the receipt, in device pixels.

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void refusesPayment();
     void storesSale_data();
     void storesSale();
+    void paysExactTotalOfTenDimes();
+    void refusesLinesItCannotKeep();
     void failedLineRollsBackSale();
     void failedSaleRowKeepsSalePending();
     void closeAsksWhilePaymentPending();
@@ -535,6 +537,69 @@ void PosTest::storesSale()
         QCOMPARE(float(lines.value(9).toDouble()), float(purchaseTotals.at(index)));
     }
     QVERIFY(!lines.next());
+}
+
+void PosTest::paysExactTotalOfTenDimes()
+{
+    const qint64 sweets =
+        m_inventory->addProduct(m_food, QStringLiteral("P6"), QStringLiteral("Sweet"), 1, 0.0);
+    QVERIFY(m_inventory->addBatch(sweets, m_vendor, QStringLiteral("6006"), 20, 0.1, 0.05) > 0);
+    openScreen();
+    for (int i = 0; i < 10; ++i)
+        enter(QStringLiteral("6006"));
+    QCOMPARE(lines(), 10);
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("1.00"));
+    edit("lineEditPaid")->setText(QStringLiteral("1.00"));
+    button("pushButtonPay")->click();
+    QVERIFY2(status().isEmpty(), qPrintable(status()));
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
+    QCOMPARE(edit("lineEditChange")->text(), QStringLiteral("0.00"));
+
+    // The stored amounts are the two-decimal values themselves, so they add up exactly.
+    QSqlQuery sale(m_sales->database());
+    QVERIFY(sale.exec(QStringLiteral("SELECT GRAND_TOTAL, PAID, RETURN, (SELECT SUM(SUB_TOTAL) "
+                                     "FROM tblSalesInvoice) FROM tblSalesTransactions")));
+    QVERIFY(sale.next());
+    QCOMPARE(sale.value(0).toDouble(), 1.0);
+    QCOMPARE(sale.value(1).toDouble(), 1.0);
+    QCOMPARE(sale.value(2).toDouble(), 0.0);
+    QCOMPARE(Money::FromDouble(sale.value(3).toDouble()).Cents(), Q_INT64_C(100));
+    QSqlQuery line(m_sales->database());
+    QVERIFY(line.exec(QStringLiteral("SELECT SUB_TOTAL, SALE_PRICE FROM tblSalesInvoice")));
+    QVERIFY(line.next());
+    QCOMPARE(line.value(0).toDouble(), 0.1);
+    QCOMPARE(line.value(1).toDouble(), 0.1);
+}
+
+void PosTest::refusesLinesItCannotKeep()
+{
+    const qint64 gold = m_inventory->addProduct(m_food, QStringLiteral("P7"),
+                                                QStringLiteral("Gold bar"), 1, 0.0);
+    QVERIFY(m_inventory->addBatch(gold, m_vendor, QStringLiteral("7007"), 5, 9999999.99, 1) > 0);
+    openScreen();
+
+    // A stock level that cannot be written back means the item is not sold.
+    QVERIFY(m_inventory->exec(QStringLiteral(
+        "CREATE TRIGGER keepStock BEFORE UPDATE ON tblInventory BEGIN SELECT RAISE(ABORT, 'x'); "
+        "END")));
+    enter(QStringLiteral("1001"));
+    QCOMPARE(status(), QStringLiteral("The stock of this item could not be updated, so it was not "
+                                      "added. Please check the inventory database."));
+    QCOMPARE(lines(), 0);
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::NoLines));
+    QVERIFY(!button("pushButtonPay")->isEnabled());
+    QVERIFY(m_inventory->exec(QStringLiteral("DROP TRIGGER keepStock")));
+
+    enter(QStringLiteral("7007"));
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("9999999.99"));
+    // One more line would not fit the ten characters of the TOTAL box: refused, stock kept.
+    enter(QStringLiteral("1001"));
+    QCOMPARE(status(), QStringLiteral("This item would take the sale total beyond what the till "
+                                      "can show. Please pay this sale first and enter the item "
+                                      "in a new sale."));
+    QCOMPARE(lines(), 1);
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("9999999.99"));
+    QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(5, 0));
 }
 
 void PosTest::failedLineRollsBackSale()

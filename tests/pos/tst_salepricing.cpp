@@ -1,6 +1,13 @@
 #include "testenvironment.h"
 
 #include "salepricing.h"
+#include "salestore.h"
+#include "schema.h"
+
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 Q_DECLARE_METATYPE(SaleLineInput)
 
@@ -20,7 +27,9 @@ private Q_SLOTS:
     void checksStock();
     void validatesPaidAmount_data();
     void validatesPaidAmount();
-    void computesChange();
+    void checksPayment_data();
+    void checksPayment();
+    void randomSalesMatchExactArithmetic();
 };
 
 namespace {
@@ -34,8 +43,8 @@ SaleLineInput Line(const QString& salePrice, int itemsPerUnit, int items, int su
     input.itemsPerUnit = itemsPerUnit;
     input.items = items;
     input.subItems = subItems;
-    input.batchDiscount = batchDiscount;
-    input.taxRate = taxRate;
+    input.batchDiscount = Percent::FromDouble(batchDiscount);
+    input.taxRate = Percent::FromDouble(taxRate);
     input.discountText = QStringLiteral("0");
     return input;
 }
@@ -114,6 +123,20 @@ void SalePricingTest::pricesLine_data()
                                     << "8.50"
                                     << "0.00";
 
+    QTest::newRow("99 at 662.47 without drift")
+        << Line(QStringLiteral("662.47"), 1, 99, 0, 0, 0) << "0.00"
+        << "65584.53"
+        << "594.00"
+        << "65584.53"
+        << "0.00"
+        << "0.00";
+    QTest::newRow("tax 1.785 rounds half up")
+        << Line(QStringLiteral("7.00"), 1, 3, 0, 0, 8.5f) << "0.00"
+        << "21.00"
+        << "18.00"
+        << "22.79"
+        << "1.79"
+        << "0.00";
     QTest::newRow("nothing requested") << Line(QStringLiteral("4.25"), 6, 0, 0, 5, 10) << "0.00"
                                        << "0.00"
                                        << "0.00"
@@ -155,8 +178,8 @@ void SalePricingTest::pricesLine()
 
     SaleSums sums;
     AddLineToSums(sums, line);
-    QCOMPARE(MoneyText(sums.grandTotal), grandTotal);
-    QCOMPARE(MoneyText(sums.taxTotal), taxTotal);
+    QCOMPARE(MoneyText(sums.GrandTotal()), grandTotal);
+    QCOMPARE(MoneyText(sums.TaxTotal()), taxTotal);
     QCOMPARE(MoneyText(sums.discountTotal), discountTotal);
 }
 
@@ -169,16 +192,23 @@ void SalePricingTest::sumsFollowLines()
     SaleSums sums;
     AddLineToSums(sums, PriceSaleLine(sold));
     AddLineToSums(sums, PriceSaleLine(sold));
-    QCOMPARE(MoneyText(sums.grandTotal), QStringLiteral("29.70"));
+    QCOMPARE(MoneyText(sums.GrandTotal()), QStringLiteral("29.70"));
     AddLineToSums(sums, PriceSaleLine(returned));
-    QCOMPARE(MoneyText(sums.grandTotal), QStringLiteral("14.85"));
-    QCOMPARE(MoneyText(sums.taxTotal), QStringLiteral("1.35"));
+    QCOMPARE(MoneyText(sums.GrandTotal()), QStringLiteral("14.85"));
+    QCOMPARE(MoneyText(sums.TaxTotal()), QStringLiteral("1.35"));
     QCOMPARE(MoneyText(sums.discountTotal), QStringLiteral("4.50"));
+
+    // Ten items at 0.10 make exactly 1.00, which pays the sale.
+    SaleSums dimes;
+    for (int i = 0; i < 10; ++i)
+        AddLineToSums(dimes, PriceSaleLine(Line(QStringLiteral("0.1"), 1, 1, 0, 0, 0)));
+    QCOMPARE(MoneyText(dimes.GrandTotal()), QStringLiteral("1.00"));
+    QVERIFY(CheckPayment(QStringLiteral("1.00"), dimes.GrandTotal()).refusal.isEmpty());
 
     // Only returns: the grand total goes below zero.
     SaleSums refunds;
     AddLineToSums(refunds, PriceSaleLine(returned));
-    QVERIFY(refunds.grandTotal < 0);
+    QVERIFY(refunds.GrandTotal() < Money());
 }
 
 void SalePricingTest::validatesEntryFields_data()
@@ -419,12 +449,275 @@ void SalePricingTest::validatesPaidAmount()
              valid ? QString() : QStringLiteral("Paid amount is not valid. Example 50.75"));
 }
 
-void SalePricingTest::computesChange()
+void SalePricingTest::checksPayment_data()
 {
-    QCOMPARE(MoneyText(ComputeChange(33.0f, 50.0f)), QStringLiteral("-17.00"));
-    QCOMPARE(MoneyText(ComputeChange(14.85f, 14.85f)), QStringLiteral("0.00"));
-    // A refund paid with nothing: the change is the negative total itself.
-    QCOMPARE(ComputeChange(-14.85f, 0.0f), -14.85f);
+    QTest::addColumn<QString>("paid");
+    QTest::addColumn<qint64>("grandTotalCents");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("change");
+
+    const QString tooLittle = QStringLiteral("Paid amount is less than due amount");
+    QTest::newRow("overpaid") << "50" << Q_INT64_C(3300) << QString() << "-17.00";
+    QTest::newRow("exact total") << "14.85" << Q_INT64_C(1485) << QString() << "0.00";
+    QTest::newRow("ten times 0.10 paid with 1.00")
+        << "1.00" << Q_INT64_C(100) << QString() << "0.00";
+    QTest::newRow("a cent short") << "14.84" << Q_INT64_C(1485) << tooLittle << "";
+    QTest::newRow("refund paid with nothing") << "0" << Q_INT64_C(-1485) << QString() << "-14.85";
+    QTest::newRow("invalid text") << "1.005" << Q_INT64_C(100)
+                                  << "Paid amount is not valid. Example 50.75"
+                                  << "";
+    // Ten characters of digits: the change would need eleven.
+    QTest::newRow("change beyond the box")
+        << "9999999999" << Q_INT64_C(100)
+        << "Paid amount is too large: the change would not fit the CHANGE box. Please check the "
+           "amount."
+        << "";
+    QTest::newRow("widest change that fits")
+        << "1000000.99" << Q_INT64_C(100) << QString() << "-999999.99";
+}
+
+void SalePricingTest::checksPayment()
+{
+    QFETCH(QString, paid);
+    QFETCH(qint64, grandTotalCents);
+    QFETCH(QString, refusal);
+    QFETCH(QString, change);
+    const PaymentCheck check = CheckPayment(paid, Money::FromCents(grandTotalCents));
+    QCOMPARE(check.refusal, refusal);
+    if (refusal.isEmpty())
+        QCOMPARE(MoneyText(check.change), change);
+}
+
+namespace {
+
+// Exact rational numbers for the reference arithmetic of the property test.
+struct Fraction
+{
+    __int128 num = 0;
+    __int128 den = 1;
+};
+
+__int128 Gcd(__int128 a, __int128 b)
+{
+    if (a < 0)
+        a = -a;
+    while (b != 0) {
+        const __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    return a == 0 ? 1 : a;
+}
+
+Fraction Make(__int128 num, __int128 den)
+{
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    const __int128 g = Gcd(num, den);
+    return Fraction{num / g, den / g};
+}
+
+Fraction operator+(Fraction a, Fraction b)
+{
+    return Make(a.num * b.den + b.num * a.den, a.den * b.den);
+}
+Fraction operator-(Fraction a, Fraction b)
+{
+    return Make(a.num * b.den - b.num * a.den, a.den * b.den);
+}
+Fraction operator*(Fraction a, Fraction b)
+{
+    return Make(a.num * b.num, a.den * b.den);
+}
+Fraction operator/(Fraction a, Fraction b)
+{
+    return Make(a.num * b.den, a.den * b.num);
+}
+
+// A decimal text such as "662.47" as an exact fraction.
+Fraction Decimal(const QString& text)
+{
+    const int point = text.indexOf(QLatin1Char('.'));
+    const QString digits = point < 0 ? text : text.left(point) + text.mid(point + 1);
+    __int128 den = 1;
+    for (int i = point < 0 ? 0 : text.size() - point - 1; i > 0; --i)
+        den *= 10;
+    return Make(digits.toLongLong(), den);
+}
+
+// Cents, rounded half away from zero, as a school child would: look at the remainder.
+qint64 CentsOf(Fraction value)
+{
+    const Fraction cents = value * Make(100, 1);
+    const bool negative = cents.num < 0;
+    const __int128 magnitude = negative ? -cents.num : cents.num;
+    __int128 whole = magnitude / cents.den;
+    if ((magnitude % cents.den) * 2 >= cents.den)
+        ++whole;
+    return static_cast<qint64>(negative ? -whole : whole);
+}
+
+QString TwoDecimals(QRandomGenerator& random, int maxWhole)
+{
+    const int whole = random.bounded(maxWhole + 1);
+    switch (random.bounded(3)) {
+    case 0:
+        return QString::number(whole);
+    case 1:
+        return QString::number(whole) + QLatin1Char('.') + QString::number(random.bounded(10));
+    default:
+        return QString::number(whole) + QLatin1Char('.') +
+               QString::number(random.bounded(100)).rightJustified(2, QLatin1Char('0'));
+    }
+}
+
+} // namespace
+
+void SalePricingTest::randomSalesMatchExactArithmetic()
+{
+    // Thousands of random sales against a reference in exact fractions: every line's texts, the
+    // totals, the stored rows and the change agree to the cent, and the shown total is payable.
+    QSqlDatabase sales = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("P"));
+    sales.setDatabaseName(QStringLiteral(":memory:"));
+    QVERIFY(sales.open());
+    {
+        QSqlQuery create(sales);
+        for (const QString& statement : Schema::SalesTables())
+            QVERIFY2(create.exec(statement), qPrintable(create.lastError().text()));
+    }
+
+    QRandomGenerator random(20261207);
+    const QString taxRates[] = {QStringLiteral("0"), QStringLiteral("8.5"),
+                                QStringLiteral("17.25")};
+    const int itemsPerUnit[] = {1, 2, 3, 6, 7, 10, 12, 24, 100};
+    const int saleCount = 3000;
+    for (int saleNo = 0; saleNo < saleCount; ++saleNo) {
+        const bool taxEnabled = random.bounded(5) != 0;
+        SaleSums sums;
+        Fraction exactTax;
+        qint64 referenceLines = 0;
+        qint64 referenceDiscounts = 0;
+        SaleRecord record;
+        const int lineCount = 1 + random.bounded(8);
+        for (int lineNo = 0; lineNo < lineCount; ++lineNo) {
+            SaleLineInput input;
+            input.salePrice = TwoDecimals(random, random.bounded(4) == 0 ? 30000 : 1000);
+            input.purchasePrice = TwoDecimals(random, 1000);
+            input.itemsPerUnit = itemsPerUnit[random.bounded(9)];
+            input.items = random.bounded(100);
+            input.subItems = input.itemsPerUnit == 1 ? 0 : random.bounded(int(input.itemsPerUnit));
+            const QString batchDiscount =
+                random.bounded(3) == 0 ? TwoDecimals(random, 99) : QStringLiteral("0");
+            input.batchDiscount = Percent::Parse(batchDiscount);
+            input.specialDiscount = random.bounded(4) == 0;
+            input.discountText = TwoDecimals(random, 99);
+            const QString taxRate = taxRates[random.bounded(3)];
+            input.taxRate = Percent::Parse(taxRate);
+            input.taxEnabled = taxEnabled;
+            input.returnMode = random.bounded(6) == 0;
+
+            const SaleLinePrice line = PriceSaleLine(input);
+            QVERIFY(line.valid);
+
+            // The reference follows the pricing steps with exact fractions.
+            const Fraction price = Decimal(input.salePrice);
+            const Fraction units = Make(input.itemsPerUnit, 1);
+            const Fraction gross =
+                Make(input.subItems, 1) * (price / units) + Make(input.items, 1) * price;
+            const Fraction percent =
+                Decimal(input.specialDiscount ? input.discountText : batchDiscount);
+            const Fraction discount = percent / Make(100, 1) * gross;
+            const qint64 sign = input.returnMode ? -1 : 1;
+            const qint64 lineTotal = sign * CentsOf(gross - discount);
+            const Fraction cost = Decimal(input.purchasePrice);
+            const qint64 purchaseTotal = sign * CentsOf(Make(input.subItems, 1) * (cost / units) +
+                                                        Make(input.items, 1) * cost);
+            const Fraction rate = taxEnabled ? Decimal(taxRate) : Fraction();
+            exactTax = exactTax + rate * Make(lineTotal, 100) / Make(100, 1);
+
+            QCOMPARE(line.discountText, Money::FromCents(CentsOf(discount)).ToString());
+            QCOMPARE(line.lineTotalText, Money::FromCents(lineTotal).ToString());
+            QCOMPARE(line.purchaseTotalText, Money::FromCents(purchaseTotal).ToString());
+            AddLineToSums(sums, line);
+            referenceLines += lineTotal;
+            referenceDiscounts += CentsOf(discount);
+
+            SaleLineRecord stored;
+            stored.index = lineNo;
+            stored.productName = QStringLiteral("P%1").arg(lineNo);
+            stored.quantity = input.items;
+            stored.subItems = input.subItems;
+            stored.salePrice = Money::Parse(input.salePrice);
+            stored.purchasePrice = Money::Parse(input.purchasePrice);
+            stored.discount = Money::Parse(line.discountText);
+            stored.subTotal = Money::Parse(line.lineTotalText);
+            stored.purchaseSubTotal = Money::Parse(line.purchaseTotalText);
+            record.lines << stored;
+        }
+        const qint64 referenceTax = CentsOf(exactTax);
+        const qint64 referenceGrand = referenceLines + referenceTax;
+        QCOMPARE(sums.TaxTotal().Cents(), referenceTax);
+        QCOMPARE(sums.GrandTotal().Cents(), referenceGrand);
+        QCOMPARE(sums.discountTotal.Cents(), referenceDiscounts);
+        // Totals beyond the ten characters of the TOTAL box refuse the line that would cause them.
+        const bool fits = referenceGrand >= -99999999 && referenceGrand <= 999999999 &&
+                          referenceTax >= -99999999 && referenceTax <= 999999999;
+        QCOMPARE(CheckSumsFitTill(sums).isEmpty(), fits);
+        if (!fits)
+            continue;
+
+        // Paying exactly what the TOTAL box shows is accepted with no change; a refund is paid
+        // with nothing.
+        const QString shown = MoneyText(sums.GrandTotal());
+        const QString paidText = referenceGrand >= 0 ? shown : QStringLiteral("0");
+        const PaymentCheck payment = CheckPayment(paidText, sums.GrandTotal());
+        QVERIFY2(payment.refusal.isEmpty(), qPrintable(shown + QLatin1Char(' ') + payment.refusal));
+        QCOMPARE(payment.change.Cents(), referenceGrand >= 0 ? 0 : referenceGrand);
+        if (referenceGrand > 0) {
+            const PaymentCheck short_ =
+                CheckPayment(Money::FromCents(referenceGrand - 1).ToString(), sums.GrandTotal());
+            QVERIFY(!short_.refusal.isEmpty());
+        }
+
+        record.userId = QStringLiteral("cashier");
+        record.customer = QStringLiteral("NOT SELECTED");
+        record.timeStamp = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
+        record.grandTotal = sums.GrandTotal();
+        record.paid = payment.paid;
+        record.change = payment.change;
+        const StoredSale result = StoreSale(sales, record);
+        QVERIFY2(result.Ok(), qPrintable(result.error.text()));
+
+        // The stored REAL values are the two-decimal amounts themselves, without float noise.
+        QSqlQuery row(sales);
+        row.prepare(QStringLiteral("SELECT GRAND_TOTAL, PAID, RETURN FROM tblSalesTransactions "
+                                   "WHERE ID = ?"));
+        row.addBindValue(result.id);
+        QVERIFY(row.exec() && row.next());
+        QCOMPARE(row.value(0).toDouble(), double(referenceGrand) / 100);
+        QCOMPARE(row.value(1).toDouble(), payment.paid.ToDouble());
+        QCOMPARE(row.value(2).toDouble(), double(payment.change.Cents()) / 100);
+        QSqlQuery lines(sales);
+        lines.prepare(QStringLiteral("SELECT SUB_TOTAL, DISCOUNT, PURCHASE_SUB_TOTAL, SALE_PRICE "
+                                     "FROM tblSalesInvoice WHERE TRANSACTION_ID = ? ORDER BY "
+                                     "ITEM_INDEX"));
+        lines.addBindValue(result.id);
+        QVERIFY(lines.exec());
+        qint64 storedSum = 0;
+        for (const SaleLineRecord& expected : record.lines) {
+            QVERIFY(lines.next());
+            QCOMPARE(lines.value(0).toDouble(), double(expected.subTotal.Cents()) / 100);
+            QCOMPARE(lines.value(1).toDouble(), double(expected.discount.Cents()) / 100);
+            QCOMPARE(lines.value(2).toDouble(), double(expected.purchaseSubTotal.Cents()) / 100);
+            QCOMPARE(lines.value(3).toDouble(), double(expected.salePrice.Cents()) / 100);
+            storedSum += Money::FromDouble(lines.value(0).toDouble()).Cents();
+        }
+        QVERIFY(!lines.next());
+        QCOMPARE(storedSum, referenceLines);
+    }
+    sales.close();
 }
 
 MERCHORA_TEST_MAIN(SalePricingTest)

@@ -95,7 +95,7 @@ SmallReceiptData SampleSale()
     data.taxTotalText = QStringLiteral("1.55");
     data.paidText = QStringLiteral("30");
     data.changeText = QStringLiteral("7.95");
-    data.discountTotal = 1.0f;
+    data.discountTotal = Money::FromCents(100);
     return data;
 }
 
@@ -235,32 +235,32 @@ void SmallReceiptTest::logoSide()
 void SmallReceiptTest::totalsLines_data()
 {
     QTest::addColumn<bool>("taxEnabled");
-    QTest::addColumn<float>("discount");
+    QTest::addColumn<qint64>("discountCents");
     QTest::addColumn<QStringList>("totals");
     QTest::addColumn<QString>("discountLine");
 
     const QStringList withoutTax = {QStringLiteral("Grand Total: $ 22.05"),
                                     QStringLiteral("Paid $ 30"), QStringLiteral("Change $ 7.95")};
     QTest::newRow("tax and discount")
-        << true << 1.0f
+        << true << Q_INT64_C(100)
         << (QStringList{QStringLiteral("Sub Total: $ 20.50"), QStringLiteral("Total VAT: $ 1.55")} +
             withoutTax)
         << QStringLiteral("Total Discount: $ 1.00");
-    QTest::newRow("no tax, no discount") << false << 0.0f << withoutTax << QString();
-    QTest::newRow("rounded discount")
-        << false << 2.345f << withoutTax << QStringLiteral("Total Discount: $ 2.35");
+    QTest::newRow("no tax, no discount") << false << Q_INT64_C(0) << withoutTax << QString();
+    QTest::newRow("discount in cents")
+        << false << Q_INT64_C(235) << withoutTax << QStringLiteral("Total Discount: $ 2.35");
 }
 
 void SmallReceiptTest::totalsLines()
 {
     QFETCH(bool, taxEnabled);
-    QFETCH(float, discount);
+    QFETCH(qint64, discountCents);
     QFETCH(QStringList, totals);
     QFETCH(QString, discountLine);
 
     SmallReceiptData data = SampleSale();
     data.taxEnabled = taxEnabled;
-    data.discountTotal = discount;
+    data.discountTotal = Money::FromCents(discountCents);
     QCOMPARE(SmallReceiptTotalsLines(data), totals);
     QCOMPARE(SmallReceiptDiscountLine(data), discountLine);
 }
@@ -286,7 +286,7 @@ void SmallReceiptTest::printsPdf()
     data.printLogo = printLogo;
     data.logo = QImage(QStringLiteral(":/resources/images/merchora_logo.png"));
     if (!discount)
-        data.discountTotal = 0.0f;
+        data.discountTotal = Money();
 
     const QString path = pdfPath(QStringLiteral("receipt.pdf"));
     QVERIFY(PrintSmallReceiptToPdf(data, path));
@@ -424,7 +424,7 @@ void SmallReceiptTest::gathersSaleFromScreen()
     QCOMPARE(data.paidText, QStringLiteral("20"));
     QCOMPARE(data.changeText, edit("lineEditChange")->text());
     QCOMPARE(data.discountTotal, pos.GetDiscountTotal());
-    QVERIFY(data.discountTotal > 0.0f);
+    QVERIFY(data.discountTotal > Money());
     QVERIFY(qAbs(data.dateTime.secsTo(QDateTime::currentDateTime())) < 60);
 }
 

@@ -179,7 +179,7 @@ void EnterAll(Screen& screen, const QStringList& codes, const QStringList& rawCo
 }
 
 // The bare work of a payment: one sale row and its line rows in one transaction.
-double RawPayment(const CItemTransactionsModel* model, float grandTotal)
+double RawPayment(const CItemTransactionsModel* model, Money grandTotal)
 {
     QSqlDatabase& db = CDBManager::GetInstance()->GetSalesDataBase();
     QElapsedTimer timer;
@@ -194,8 +194,8 @@ double RawPayment(const CItemTransactionsModel* model, float grandTotal)
     sale.bindValue(QStringLiteral(":time_stamp"),
                    QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     sale.bindValue(QStringLiteral(":grand_total"), MoneyText(grandTotal));
-    sale.bindValue(QStringLiteral(":paid"), grandTotal + 1);
-    sale.bindValue(QStringLiteral(":return"), -1.0f);
+    sale.bindValue(QStringLiteral(":paid"), (grandTotal + Money::FromCents(100)).ToDouble());
+    sale.bindValue(QStringLiteral(":return"), -1.0);
     sale.exec();
     const qlonglong id = sale.lastInsertId().toLongLong();
     QSqlQuery line(db);
@@ -209,12 +209,12 @@ double RawPayment(const CItemTransactionsModel* model, float grandTotal)
         line.bindValue(QStringLiteral(":index"), model->Text(row, 0).toInt());
         line.bindValue(QStringLiteral(":name"), model->Text(row, 1));
         line.bindValue(QStringLiteral(":quantity"), model->Text(row, 2).toInt());
-        line.bindValue(QStringLiteral(":purchase_price"), model->Text(row, 7).toFloat());
-        line.bindValue(QStringLiteral(":sale_price"), model->Text(row, 4).toFloat());
+        line.bindValue(QStringLiteral(":purchase_price"), model->Text(row, 7).toDouble());
+        line.bindValue(QStringLiteral(":sale_price"), model->Text(row, 4).toDouble());
         line.bindValue(QStringLiteral(":sub_items"), model->Text(row, 3).toInt());
-        line.bindValue(QStringLiteral(":discount"), model->Text(row, 5).toFloat());
-        line.bindValue(QStringLiteral(":sub_total"), model->Text(row, 6).toFloat());
-        line.bindValue(QStringLiteral(":purchase_sub_total"), model->Text(row, 8).toFloat());
+        line.bindValue(QStringLiteral(":discount"), model->Text(row, 5).toDouble());
+        line.bindValue(QStringLiteral(":sub_total"), model->Text(row, 6).toDouble());
+        line.bindValue(QStringLiteral(":purchase_sub_total"), model->Text(row, 8).toDouble());
         line.exec();
     }
     db.commit();
@@ -339,7 +339,7 @@ int main(int argc, char** argv)
         int refused = 0;
         std::vector<double> unused;
         EnterAll(screen, take(100), QStringList(), &unused, nullptr, &refused);
-        screen.paid->setText(QString::number(qCeil(screen.pos->GetGrandTotal()) + 1));
+        screen.paid->setText((screen.pos->GetGrandTotal() + Money::FromCents(100)).ToString());
         QElapsedTimer timer;
         timer.start();
         screen.pos->on_pushButtonPay_clicked();
