@@ -3,8 +3,10 @@
 
 #include "DBManager.h"
 #include "managevendors.h"
+#include "money.h"
 #include "productmanagement.h"
 #include "utility.h"
+#include "valuelimits.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -30,6 +32,18 @@ QString Tr(const char* text)
 const char PRICE_PATTERN[] = "[0-9]{1,20}(\\.[0-9]{1,2})?";
 const char COUNT_PATTERN[] = "[0-9]{1,10}";
 
+bool CountTooLarge(const QString& count)
+{
+    return count.toLongLong(nullptr, 10) > ValueLimits::MAX_STOCK_COUNT;
+}
+
+bool PriceTooLarge(const QString& price)
+{
+    bool ok = false;
+    const Money amount = Money::Parse(price, &ok);
+    return !ok || amount.Cents() > ValueLimits::MAX_PRICE_CENTS;
+}
+
 } // namespace
 
 bool IsValidBatchBarCode(const QString& barCode)
@@ -39,20 +53,30 @@ bool IsValidBatchBarCode(const QString& barCode)
 
 QString CheckBatchFields(const BatchFields& fields)
 {
+    const QString maxCount = QString::number(ValueLimits::MAX_STOCK_COUNT);
+    const QString maxPrice = Money::FromCents(ValueLimits::MAX_PRICE_CENTS).ToString();
     if (!fields.expiry.isValid())
         return Tr("Error: Please select valid expiry date.");
     if (!MatchesWhole(QString::fromLatin1(COUNT_PATTERN), fields.quantity))
         return Tr("Error: Please enter numeric value for Quantity.");
+    if (CountTooLarge(fields.quantity))
+        return Tr("Error: Quantity can not be more than %1.").arg(maxCount);
     if (!MatchesWhole(QString::fromLatin1(PRICE_PATTERN), fields.salePrice))
         return Tr("Error: Please enter valid value for Sale price.");
+    if (PriceTooLarge(fields.salePrice))
+        return Tr("Error: Sale price can not be more than %1.").arg(maxPrice);
     if (!MatchesWhole(QString::fromLatin1(PRICE_PATTERN), fields.purchasePrice))
         return Tr("Error: Please enter valid value for Purchase price.");
+    if (PriceTooLarge(fields.purchasePrice))
+        return Tr("Error: Purchase price can not be more than %1.").arg(maxPrice);
     if (!MatchesWhole(QStringLiteral("[0-9]{1,2}(\\.[0-9]{1,2})?"), fields.discount))
         return Tr("Discount is invalid. Please enter numeric value (0 to 99.99).");
     if (fields.vendorIndex == -1)
         return Tr("Please select vendor from existing list or add new vendor.");
     if (!MatchesWhole(QString::fromLatin1(COUNT_PATTERN), fields.subItems))
         return Tr("Please enter numeric value for sub items.");
+    if (CountTooLarge(fields.subItems))
+        return Tr("Sub items can not be more than %1.").arg(maxCount);
     return QString();
 }
 
@@ -253,9 +277,10 @@ void CAddNewItemsBatch::on_pushButtonAdd_clicked()
     query.bindValue(QStringLiteral(":storage_location"), ui->lineStorageLocation->text());
     // Prices are bound as double, so that a typed 12.34 is stored, shown and sold as 12.34 and
     // not as the nearest single-precision value 12.340000152587891.
-    query.bindValue(QStringLiteral(":sale_price"), ui->lineEditSalePrice->text().toDouble());
+    query.bindValue(QStringLiteral(":sale_price"),
+                    Money::Parse(ui->lineEditSalePrice->text()).ToDouble());
     query.bindValue(QStringLiteral(":purchase_price"),
-                    ui->lineEditPurchasePrice->text().toDouble());
+                    Money::Parse(ui->lineEditPurchasePrice->text()).ToDouble());
     query.bindValue(QStringLiteral(":quantity"), ui->lineQuantity->text().toLongLong(nullptr, 10));
     query.bindValue(QStringLiteral(":sub_items"), ui->editSubItems->text().toLongLong(nullptr, 10));
     query.bindValue(QStringLiteral(":bar_code"), barCode);

@@ -1,5 +1,7 @@
 #include "productvalidation.h"
 
+#include "valuelimits.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -34,6 +36,10 @@ QString ProductInputProblem(const ProductInput& input)
     // Text that is no number ("1_2") counts as 0.
     if (input.itemsPerUnit.toLongLong(nullptr, 10) == 0)
         return Translate("Error: Items Per Unit value can not be '0'. Minimum value could be '1'.");
+    // Stock is counted in sub-items: a unit may hold at most this many.
+    if (input.itemsPerUnit.toLongLong(nullptr, 10) > ValueLimits::MAX_ITEMS_PER_UNIT)
+        return Translate("Error: Items Per Unit value can not be more than %1.")
+            .arg(ValueLimits::MAX_ITEMS_PER_UNIT);
     if (input.customRate && !MatchesWhole("[0-9]{1,2}(\\.[0-9]{1,2})?", input.customRateText))
         return Translate("Tax rate is invalid. Please enter numeric (0 to 99.99) value.");
     if (!input.hasCategory)

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void overviewOfEmptyStores();
     void salesWindow_data();
     void salesWindow();
+    void salesSumIsRoundedToTheCent();
     void settingsTexts_data();
     void settingsTexts();
     void unavailableDatabases_data();
@@ -232,6 +233,24 @@ void HomeScreenTest::salesWindow()
     const HomeOverview overview = LoadHomeOverview();
     QCOMPARE(overview.yesterdaySales, yesterday);
     QCOMPARE(overview.last7DaysSales, last7Days);
+}
+
+void HomeScreenTest::salesSumIsRoundedToTheCent()
+{
+    // Lines stored by older copies carry single-precision noise (0.1000000014901161).
+    StoreBuilder sales(StoreBuilder::Kind::Sales, storePath(QStringLiteral("noise.mercdb")));
+    QVERIFY(sales.isOk());
+    const qint64 id = sales.addSale(QStringLiteral("admin"), QStringLiteral("NOT SELECTED"),
+                                    QDate::currentDate().addDays(-1), 0.3, 0.3);
+    for (int index = 0; index < 3; ++index) {
+        const qint64 line = sales.addSaleLine(id, index, QStringLiteral("Sweet"), 1, 0.1, 0.05);
+        QVERIFY(line > 0);
+        QVERIFY(sales.exec(QStringLiteral("UPDATE tblSalesInvoice SET SUB_TOTAL = %1 WHERE ID = %2")
+                               .arg(double(0.1f), 0, 'g', 17)
+                               .arg(line)));
+    }
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    QCOMPARE(HomeOverviewSales(sales.database(), yesterday, yesterday), QStringLiteral("0.3"));
 }
 
 void HomeScreenTest::settingsTexts_data()

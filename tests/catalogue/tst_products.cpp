@@ -327,6 +327,8 @@ void ProductsTest::dialogRefusesInvalidInput_data()
     row("items 0", true, "", "Tea", "0", "", 0, zeroItems);
     row("items 0000", true, "", "Tea", "0000", "", 0, zeroItems);
     row("items 1_2", true, "", "Tea", "1_2", "", 0, zeroItems);
+    row("items beyond a million", true, "", "Tea", "9999999999", "", 0,
+        "Error: Items Per Unit value can not be more than 1000000.");
     row("rate 100", true, "", "Tea", "6", "100", -1, badRate);
     row("rate 5.125", true, "", "Tea", "6", "5.125", 0, badRate);
     row("rate 99.99 passes", true, "", "Tea", "6", "99.99", -1, noCategory);

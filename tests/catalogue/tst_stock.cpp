@@ -298,8 +298,22 @@ void StockTest::validatesFieldsInOrder_data()
                                     << "" << quantity;
     QTest::newRow("quantity 11 digits") << "lineQuantity"
                                         << "12345678901" << quantity;
+    // Larger counts would wrap around in the stock arithmetic of the till.
     QTest::newRow("quantity 10 digits") << "lineQuantity"
-                                        << "9999999999" << added;
+                                        << "9999999999"
+                                        << "Error: Quantity can not be more than 999999999.";
+    QTest::newRow("quantity at its limit") << "lineQuantity"
+                                           << "999999999" << added;
+    QTest::newRow("sale price beyond the till's boxes")
+        << "lineEditSalePrice"
+        << "99999999999999999999.99"
+        << "Error: Sale price can not be more than 9999999.99.";
+    QTest::newRow("sale price at its limit") << "lineEditSalePrice"
+                                             << "9999999.99" << added;
+    QTest::newRow("purchase price beyond the till's boxes")
+        << "lineEditPurchasePrice"
+        << "10000000"
+        << "Error: Purchase price can not be more than 9999999.99.";
     QTest::newRow("sale three decimals") << "lineEditSalePrice"
                                          << "12.345" << sale;
     QTest::newRow("sale negative") << "lineEditSalePrice"
@@ -320,6 +334,9 @@ void StockTest::validatesFieldsInOrder_data()
                                << "" << vendor;
     QTest::newRow("sub items text") << "editSubItems"
                                     << "two" << subItems;
+    QTest::newRow("sub items beyond the limit") << "editSubItems"
+                                                << "1000000000"
+                                                << "Sub items can not be more than 999999999.";
     // Several wrong fields: the earliest check decides.
     QTest::newRow("quantity before sale") << "lineQuantity+sale"
                                           << "1.5" << quantity;

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void validatesEntryFields();
     void checksStock_data();
     void checksStock();
+    void stockBeyond32Bits();
     void validatesPaidAmount_data();
     void validatesPaidAmount();
     void checksPayment_data();
@@ -418,9 +419,22 @@ void SalePricingTest::checksStock()
     const StockOutcome outcome = CheckStock(request);
     QCOMPARE(outcome.refusal, refusal);
     if (refusal.isEmpty()) {
-        QCOMPARE(outcome.newQuantity, newQuantity);
-        QCOMPARE(outcome.newSubItems, newSubItems);
+        QCOMPARE(outcome.newQuantity, qint64(newQuantity));
+        QCOMPARE(outcome.newSubItems, qint64(newSubItems));
     }
+}
+
+void SalePricingTest::stockBeyond32Bits()
+{
+    // A batch of 9,999,999,999 units (stored by an older copy) no longer wraps around.
+    StockRequest request;
+    request.quantity = Q_INT64_C(9999999999);
+    request.itemsPerUnit = 10;
+    request.requestedItems = 1;
+    const StockOutcome outcome = CheckStock(request);
+    QVERIFY(outcome.refusal.isEmpty());
+    QCOMPARE(outcome.newQuantity, Q_INT64_C(9999999998));
+    QCOMPARE(outcome.newSubItems, Q_INT64_C(0));
 }
 
 void SalePricingTest::validatesPaidAmount_data()
