@@ -2,11 +2,13 @@
 #include "ui_logindialog.h"
 
 #include "DBManager.h"
+#include "loginthrottle.h"
 #include "passwordhash.h"
 
 #include <QPixmap>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 
 bool AuthenticateUser(const QSqlDatabase& db, const QString& loginName, const QString& password,
                       LoginResult* result)
@@ -56,6 +58,14 @@ LoginDialog::LoginDialog(QWidget* parent) : MerchoraDialog(parent), ui(new Ui::L
     ui->labelMessage->setMinimumHeight(ui->labelMessage->fontMetrics().height() * 2);
     ui->labelMessage->clear();
     ui->editUserName->setFocus();
+
+    m_waitTimer = new QTimer(this);
+    m_waitTimer->setSingleShot(true);
+    m_waitTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_waitTimer, &QTimer::timeout, this, &LoginDialog::OnWaitTimeout);
+    // A wait that an earlier dialog started goes on here.
+    if (LoginThrottle::Process().RemainingMs() > 0)
+        StartWait(QString());
 }
 
 LoginDialog::~LoginDialog()
@@ -65,23 +75,33 @@ LoginDialog::~LoginDialog()
 
 void LoginDialog::on_buttonLogin_clicked()
 {
+    LoginThrottle& throttle = LoginThrottle::Process();
+    if (m_waitTimer->isActive() || throttle.RemainingMs() > 0)
+        return;
     ui->labelMessage->clear();
 
     const QString userName = ui->editUserName->text();
     const QString password = ui->editPassword->text();
     if (userName.isEmpty() || password.isEmpty()) {
-        ShowFailure(tr("Please enter valid User Name or Password (%1)"));
+        // Nothing was checked, so this is no guess and does not count towards the wait.
+        ui->labelMessage->setText(
+            CountFailure(tr("Please enter valid User Name or Password (%1)")));
         return;
     }
 
     CDBManager* manager = CDBManager::GetInstance();
     LoginResult found;
     if (!AuthenticateUser(manager->GetInventoryDataBase(), userName, password, &found)) {
-        ShowFailure(tr("Login failed. Please try again (%1)"));
+        const QString answer = CountFailure(tr("Login failed. Please try again (%1)"));
         // The next attempt opens the database afresh, e.g. after it was replaced.
         manager->CloseInventoryDataBase();
+        if (throttle.RecordFailure() > 0)
+            StartWait(answer);
+        else
+            ui->labelMessage->setText(answer);
         return;
     }
+    throttle.RecordSuccess();
 
     if (m_result) {
         m_result->firstName = found.firstName;
@@ -100,8 +120,32 @@ void LoginDialog::on_buttonCancel_clicked()
     reject();
 }
 
-void LoginDialog::ShowFailure(const QString& textWithCount)
+QString LoginDialog::CountFailure(const QString& textWithCount)
 {
     ++m_attempts;
-    ui->labelMessage->setText(textWithCount.arg(m_attempts));
+    return textWithCount.arg(m_attempts);
+}
+
+void LoginDialog::StartWait(const QString& answer)
+{
+    m_pendingAnswer = answer;
+    ui->buttonLogin->setEnabled(false);
+    OnWaitTimeout();
+}
+
+void LoginDialog::OnWaitTimeout()
+{
+    const LoginThrottle& throttle = LoginThrottle::Process();
+    const qint64 remaining = throttle.RemainingMs();
+    if (remaining <= 0) {
+        ui->buttonLogin->setEnabled(true);
+        ui->labelMessage->setText(m_pendingAnswer);
+        m_pendingAnswer.clear();
+        return;
+    }
+    const int seconds = throttle.RemainingSeconds();
+    ui->labelMessage->setText(tr("Please wait %1 seconds...").arg(seconds));
+    // Wake up when the shown number of seconds changes.
+    const qint64 untilNext = remaining - qint64(seconds - 1) * throttle.SecondLength();
+    m_waitTimer->start(int(qMax<qint64>(1, untilNext)));
 }

@@ -6,6 +6,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class QTimer;
+
 namespace Ui {
 class LoginDialog;
 }
@@ -27,7 +29,9 @@ struct LoginResult
 bool AuthenticateUser(const QSqlDatabase& db, const QString& loginName, const QString& password,
                       LoginResult* result);
 
-// Asks for user name and password and checks them against the inventory database.
+// Asks for user name and password and checks them against the inventory database. Repeated
+// failures are answered late (LoginThrottle): meanwhile the dialog counts the wait down and Login
+// is disabled.
 class LoginDialog : public MerchoraDialog
 {
     Q_OBJECT
@@ -43,12 +47,18 @@ public Q_SLOTS:
     void on_buttonCancel_clicked();
 
 private:
-    // Counts the failed attempt and shows the text with the count put in for %1.
-    void ShowFailure(const QString& textWithCount);
+    // Counts the failed attempt and returns the text with the count put in for %1.
+    QString CountFailure(const QString& textWithCount);
+    // Disables Login and counts the process's login wait down; answer is shown when it ends.
+    void StartWait(const QString& answer);
+    // One step of the count-down: shows the seconds left, or ends the wait.
+    void OnWaitTimeout();
 
     Ui::LoginDialog* ui;
     LoginResult* m_result = nullptr;
     int m_attempts = 0;
+    QTimer* m_waitTimer = nullptr;
+    QString m_pendingAnswer;
 };
 
 #endif // LOGINDIALOG_H

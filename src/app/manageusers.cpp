@@ -3,6 +3,7 @@
 
 #include "DBManager.h"
 #include "passwordhash.h"
+#include "userstore.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -11,11 +12,6 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlTableModel>
-
-namespace {
-const char ROLE_ADMIN[] = "ADMIN";
-const char ROLE_SALES_PERSON[] = "SALES PERSON";
-} // namespace
 
 UserInputProblem CheckUserInput(const UserInput& input)
 {
@@ -210,8 +206,23 @@ void ManageUsers::OnUserSelected(const QModelIndex& current, const QModelIndex& 
     ui->pushButtonDelete->setEnabled(true);
 }
 
+qint64 ManageUsers::UserIdAt(int row) const
+{
+    return m_model->record(row).value(QStringLiteral("ID")).toLongLong();
+}
+
 void ManageUsers::OnPushButtonDeleteClicked()
 {
+    // With no ADMIN left the program stops asking for a login and everybody gets full access.
+    const QModelIndex selected = ui->tableViewUsers->currentIndex();
+    if (selected.isValid() && IsLastAdmin(m_model->database(), UserIdAt(selected.row()))) {
+        QMessageBox::warning(
+            this, tr("Delete User"),
+            tr("This is the last user with the role ADMIN. It can not be deleted."),
+            QMessageBox::Ok);
+        return;
+    }
+
     const QMessageBox::StandardButton answer = QMessageBox::question(
         this, tr("Delete User"), tr("Are you sure you want to remove this user from system?"),
         QMessageBox::Yes | QMessageBox::No);
@@ -232,6 +243,14 @@ void ManageUsers::OnPushButtonUpdateClicked()
         return;
 
     const QModelIndex current = ui->tableViewUsers->currentIndex();
+    if (current.isValid() && Input().role != QLatin1String(ROLE_ADMIN) &&
+        IsLastAdmin(m_model->database(), UserIdAt(current.row()))) {
+        QMessageBox::warning(
+            this, tr("Update User"),
+            tr("This is the last user with the role ADMIN. It can not be given another role."),
+            QMessageBox::Ok);
+        return;
+    }
     if (current.isValid()) {
         WriteRow(current.row(), Input());
         if (!m_model->submitAll())

@@ -55,6 +55,7 @@ public Q_SLOTS:
 
 private:
     UserInput Input() const;
+    qint64 UserIdAt(int row) const;
     // Shows the message for a problem with the input; false when the input cannot be stored.
     bool AcceptInput(const QString& emptyFieldText);
     void ClearForm();

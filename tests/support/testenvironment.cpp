@@ -1,6 +1,7 @@
 #include "testenvironment.h"
 
 #include "DBManager.h"
+#include "loginthrottle.h"
 #include "utility.h"
 
 #include <QDir>
@@ -37,6 +38,8 @@ void resetSettings()
     utility->SetLoggedInUser(QString());
     utility->SetMainWindow(nullptr);
     utility->ReloadDateFormat();
+    // Failed logins of earlier test cases must not make this one wait.
+    LoginThrottle::Process() = LoginThrottle();
 }
 
 void resetDatabases()

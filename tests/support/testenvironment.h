@@ -20,7 +20,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Clears every stored setting and forgets the logged-in user and the main window.
+// Clears every stored setting and forgets the logged-in user, the main window and the failed
+// logins of the process.
 void resetSettings();
 // Closes both store connections and removes the sample database folder.
 void resetDatabases();
