@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QResizeEvent>
 #include <QScroller>
 #include <QScrollerProperties>
@@ -88,6 +89,11 @@ void MainWindow::UpdateDataBaseStatus(bool inventoryConnected, bool salesConnect
     ui->pushSalesDBStatus->setStyleSheet(
         salesConnected ? QStringLiteral("QPushButton#pushSalesDBStatus { background-color:green }")
                        : QStringLiteral("QPushButton#pushSalesDBStatus { background-color:red }"));
+}
+
+void MainWindow::ReportDataBaseProblem(const QString& title, const QString& text)
+{
+    QMessageBox::information(this, title, text, QMessageBox::Ok);
 }
 
 // --- themes ---------------------------------------------------------------------------------
@@ -207,7 +213,7 @@ void MainWindow::on_actionLogin_triggered()
     QSqlDatabase& inventory = manager->GetInventoryDataBase();
 
     // Without an inventory database nobody can be checked: open the shop without a user.
-    if (ui->pushInvDBStatus->text().contains(QLatin1String("DISCONNECTED"))) {
+    if (!manager->IsInventoryConnected()) {
         utility->SetLoggedInUser(QString::fromLatin1(NO_LOGGED_IN_USER));
         EnterFullAccess();
         ToggleLoginActions();

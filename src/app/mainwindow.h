@@ -23,6 +23,8 @@ public:
 
     // Called by the database manager on every change of the two connection states.
     void UpdateDataBaseStatus(bool inventoryConnected, bool salesConnected) override;
+    // A refused or damaged database file: an information box over this window.
+    void ReportDataBaseProblem(const QString& title, const QString& text) override;
 
     void ApplyDarkTheme();
     void ApplyLightTheme();

@@ -10,12 +10,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QResource>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
+#include <QUrl>
+
+#include <qplatformdefs.h>
 
 void LogDatabaseError(const QSqlError& error, const char* file, int line, const char* function)
 {
@@ -92,12 +94,70 @@ static void CreateIndexes(const QSqlDatabase& db, bool inventory)
     }
 }
 
+// The connect options and database name that open an existing file for reading and writing and
+// never create one: an SQLite URI with "mode=rw". QUrl percent-encodes the path, so blanks, '#',
+// '?' and '%' in folder and file names stay part of the path. A write-protected file still opens,
+// read-only.
+static void SetNoCreatePath(QSqlDatabase& db, const QString& path)
+{
+    db.setDatabaseName(
+        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+}
+
+// A crash in the middle of a write leaves the journal of the unfinished transaction beside the
+// file; SQLite rolls it back on the next read through a writable connection.
+static bool HasHotJournal(const QString& path)
+{
+    const QFileInfo journal(path + QStringLiteral("-journal"));
+    return journal.isFile() && journal.size() > 0;
+}
+
+enum class Integrity
+{
+    Sound,
+    Damaged,
+    Unknown
+};
+
+// PRAGMA quick_check: every page and b-tree of the file is read and checked (indexes are not
+// compared with their tables). A damaged file fails the statement or answers other than "ok"; a
+// file that another program keeps locked could not be checked and is not called damaged.
+static Integrity CheckIntegrity(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)"))) {
+        MERCHORA_LOG_DB_ERROR(query.lastError());
+        // SQLITE_BUSY and SQLITE_LOCKED, also as extended result codes.
+        const int code = query.lastError().nativeErrorCode().toInt() & 0xff;
+        const bool locked = code == 5 || code == 6;
+        return locked ? Integrity::Unknown : Integrity::Damaged;
+    }
+    const QString answer = query.next() ? query.value(0).toString() : QString();
+    if (answer != QLatin1String("ok")) {
+        qWarning().noquote() << db.databaseName() << "failed the integrity check:" << answer;
+        return Integrity::Damaged;
+    }
+    return Integrity::Sound;
+}
+
+// Whether this program may write to the file or folder that info describes. A file without any
+// write permission counts as read-only even for an account that could override it: the shop
+// keeper marked it so.
+static bool IsWritable(const QByteArray& nativePath, const QT_STATBUF& info)
+{
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           QT_ACCESS(nativePath.constData(), W_OK) == 0;
+}
+
 struct CDBManager::Kind
 {
     const char* connectionName;
     const char* version;
     const char* activeKey;
     const char* folderKey;
+    const char* verifiedKey;
     const char* newFilePrefix;
     const char* sampleFilePrefix;
     const char* sampleScript;
@@ -155,6 +215,7 @@ const CDBManager::Kind& CDBManager::InventoryKind()
                                        INVENTORY_DB_VERSION,
                                        SettingKey::ACTIVE_INVENTORY_DB,
                                        SettingKey::INVENTORY_DATA_FOLDER_PATH,
+                                       SettingKey::VERIFIED_INVENTORY_DB,
                                        "merchorainventory",
                                        "SAMPLE_INVENTORY_DB_",
                                        SAMPLE_INVENTORY_SCRIPT,
@@ -168,6 +229,7 @@ const CDBManager::Kind& CDBManager::SalesKind()
                                        SALES_DB_VERSION,
                                        SettingKey::ACTIVE_SALES_DB,
                                        SettingKey::SALES_DATA_FOLDER_PATH,
+                                       SettingKey::VERIFIED_SALES_DB,
                                        "merchorasales",
                                        "SAMPLE_SALES_DB_",
                                        SAMPLE_SALES_SCRIPT,
@@ -177,15 +239,54 @@ const CDBManager::Kind& CDBManager::SalesKind()
 
 QSqlDatabase& CDBManager::GetInventoryDataBase()
 {
-    return OpenDataBase(InventoryKind(), m_inventory, m_inventoryConnected);
+    return OpenDataBase(InventoryKind(), m_inventory, m_inventoryConnected, m_inventoryFile);
 }
 
 QSqlDatabase& CDBManager::GetSalesDataBase()
 {
-    return OpenDataBase(SalesKind(), m_sales, m_salesConnected);
+    return OpenDataBase(SalesKind(), m_sales, m_salesConnected, m_salesFile);
 }
 
-QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connection, bool& connected)
+CDBManager::FileIdentity CDBManager::IdentityOf(const QString& path)
+{
+    FileIdentity identity;
+    QT_STATBUF info;
+    if (QT_STAT(QFile::encodeName(path).constData(), &info) == 0) {
+        identity.device = quint64(info.st_dev);
+        identity.inode = quint64(info.st_ino);
+        identity.valid = true;
+    }
+    return identity;
+}
+
+bool CDBManager::IsUsableForWriting(const QString& path, const FileIdentity& opened)
+{
+    const QByteArray file = QFile::encodeName(path);
+    QT_STATBUF info;
+    if (QT_STAT(file.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const FileIdentity now{quint64(info.st_dev), quint64(info.st_ino), true};
+    if (!(now == opened) || !IsWritable(file, info))
+        return false;
+    // The folder takes the journal of every write.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    return QT_STAT(folder.constData(), &info) == 0 && IsWritable(folder, info);
+}
+
+bool CDBManager::NeedsIntegrityCheck(const Kind& kind, const QString& path, bool hotJournal) const
+{
+    if (hotJournal)
+        return true;
+    // A file that has not passed before was chosen or created since: check it once.
+    const QString verified = Utility::GetInstance()
+                                 ->GetSettings()
+                                 ->value(QString::fromLatin1(kind.verifiedKey), QString())
+                                 .toString();
+    return verified.isEmpty() || verified != QFileInfo(path).canonicalFilePath();
+}
+
+QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connection, bool& connected,
+                                       FileIdentity& identity, bool quiet)
 {
     if (connection)
         return *connection;
@@ -197,46 +298,95 @@ QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connecti
 
     connection = new QSqlDatabase(QSqlDatabase::addDatabase(
         QStringLiteral("QSQLITE"), QString::fromLatin1(kind.connectionName)));
+    identity = FileIdentity();
+    connected = false;
 
+    // Looked at before the version check, whose read rolls the journal back.
+    const bool hotJournal = HasHotJournal(path);
     if (!IsValidDataBase(path, QString::fromLatin1(kind.version))) {
-        if (!fileName.isEmpty()) {
-            QMessageBox::information(
-                Utility::GetInstance()->GetMainWindow(), tr("Error"),
-                fileName + tr(" is not a valid database for this version.  Please create a new "
-                              "database, or select a valid database."),
-                QMessageBox::Ok);
+        if (!fileName.isEmpty() && !quiet) {
+            ReportProblem(tr("Error"),
+                          fileName +
+                              tr(" is not a valid database for this version.  Please create a "
+                                 "new database, or select a valid database."));
         }
-        connected = false;
         ReportStatus();
         return *connection;
     }
 
-    connection->setDatabaseName(path);
-    if (!connection->isOpen()) {
-        const bool opened = connection->open();
-        QSqlQuery pragma(*connection);
-        const bool foreignKeysOn =
-            opened && pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-        connected = kind.inventory ? foreignKeysOn : opened;
-        if (!opened)
-            MERCHORA_LOG_DB_ERROR(connection->lastError());
-        else if (!foreignKeysOn)
-            MERCHORA_LOG_DB_ERROR(pragma.lastError());
-        if (opened)
-            CreateIndexes(*connection, kind.inventory);
+    SetNoCreatePath(*connection, path);
+    if (!connection->open()) {
+        MERCHORA_LOG_DB_ERROR(connection->lastError());
+        ReportStatus();
+        return *connection;
     }
+
+    // Nothing may write to a damaged file, not even the index creation below; the check reads
+    // the whole file, so a file that passed once is only checked again after a crash.
+    const QString verifiedKey = QString::fromLatin1(kind.verifiedKey);
+    if (NeedsIntegrityCheck(kind, path, hotJournal)) {
+        const Integrity integrity = CheckIntegrity(*connection);
+        if (integrity == Integrity::Damaged) {
+            connection->close();
+            settings->remove(verifiedKey);
+            if (!quiet) {
+                ReportProblem(tr("Error"),
+                              fileName + tr(" is damaged and can not be used. Please restore it "
+                                            "from a backup, or select another database."));
+            }
+            ReportStatus();
+            return *connection;
+        }
+        if (integrity == Integrity::Sound)
+            settings->setValue(verifiedKey, QFileInfo(path).canonicalFilePath());
+    }
+
+    QSqlQuery pragma(*connection);
+    const bool foreignKeysOn = pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    if (!foreignKeysOn)
+        MERCHORA_LOG_DB_ERROR(pragma.lastError());
+    connected = kind.inventory ? foreignKeysOn : true;
+    identity = IdentityOf(path);
+    CreateIndexes(*connection, kind.inventory);
+    // A quiet reopen comes from the till, which needs a file it can write a sale to.
+    if (quiet && connected)
+        connected = IsUsableForWriting(path, identity);
     ReportStatus();
     return *connection;
+}
+
+bool CDBManager::CheckSalesDataBase()
+{
+    if (m_sales && m_salesConnected && m_sales->isOpen() &&
+        IsUsableForWriting(SalesDataBasePath(), m_salesFile))
+        return true;
+    CloseSalesDataBase();
+    OpenDataBase(SalesKind(), m_sales, m_salesConnected, m_salesFile, true);
+    return m_salesConnected;
+}
+
+void CDBManager::ReportWriteFailure(bool inventory)
+{
+    if (inventory) {
+        CloseInventoryDataBase();
+        m_inventoryConnected = false;
+    } else {
+        CloseSalesDataBase();
+        m_salesConnected = false;
+    }
+    ReportStatus();
 }
 
 void CDBManager::CloseInventoryDataBase()
 {
     CloseDataBase(m_inventory, INVENTORY_CONNECTION);
+    m_inventoryFile = FileIdentity();
 }
 
 void CDBManager::CloseSalesDataBase()
 {
     CloseDataBase(m_sales, SALES_CONNECTION);
+    m_salesFile = FileIdentity();
 }
 
 void CDBManager::CloseDataBase(QSqlDatabase*& connection, const char* connectionName)
@@ -251,7 +401,7 @@ void CDBManager::CloseDataBase(QSqlDatabase*& connection, const char* connection
 
 bool CDBManager::IsValidDataBase(const QString& path, const QString& expectedVersion)
 {
-    // Only an existing regular file can be a store; opening a missing one would create it.
+    // Only an existing regular file can be a store.
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return false;
@@ -260,9 +410,10 @@ bool CDBManager::IsValidDataBase(const QString& path, const QString& expectedVer
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
                                                     QString::fromLatin1(TEST_CONNECTION));
-        db.setDatabaseName(path);
-        // Checking a file never writes to it.
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        // Never created, even if the file vanishes after the look above; opened for writing so
+        // that a journal left by a crash is rolled back instead of refusing a healthy store.
+        // Reading the stamp writes nothing else.
+        SetNoCreatePath(db, path);
         if (db.open()) {
             QSqlQuery query(db);
             if (query.exec(QStringLiteral("SELECT DB_VERSION FROM tblMerchora")) && query.next())
@@ -386,4 +537,10 @@ void CDBManager::ReportStatus()
 {
     if (m_mainWindow)
         m_mainWindow->UpdateDataBaseStatus(m_inventoryConnected, m_salesConnected);
+}
+
+void CDBManager::ReportProblem(const QString& title, const QString& text)
+{
+    if (m_mainWindow)
+        m_mainWindow->ReportDataBaseProblem(title, text);
 }

@@ -21,12 +21,18 @@ inline constexpr char SAMPLE_INVENTORY_SCRIPT[] = ":/resources/docs/sample_inven
 inline constexpr char SAMPLE_SALES_SCRIPT[] = ":/resources/docs/sample_sales_tables.sql";
 
 // Receives every change of the two connection states; the main window implements it to drive
-// its database status buttons.
+// its database status buttons. The data layer opens no windows: a problem the user has to know
+// about (a refused or damaged file) is handed to the listener, which decides how to show it.
 class DataBaseStatusListener
 {
 public:
     virtual ~DataBaseStatusListener() = default;
     virtual void UpdateDataBaseStatus(bool inventoryConnected, bool salesConnected) = 0;
+    virtual void ReportDataBaseProblem(const QString& title, const QString& text)
+    {
+        Q_UNUSED(title)
+        Q_UNUSED(text)
+    }
 };
 
 // Writes a database error to the debug log as "database text, four blanks, driver text",
@@ -79,8 +85,18 @@ public:
     void CreateSampleSalesDB();
 
     // True when the file exists, opens as SQLite and its version stamp equals the expected one.
-    // The file is opened read-only and never created.
+    // The file is never created; it is opened for writing when it allows it, so that SQLite can
+    // roll back the journal a crash left beside it.
     bool IsValidDataBase(const QString& path, const QString& expectedVersion);
+
+    // True when the sales database can take a sale now: connected, the configured file is still
+    // the very file that was opened, and the file and its folder are writable. Otherwise the
+    // connection is closed and opened again without any message, both states are reported, and
+    // the outcome of that new attempt is returned. Costs a few stat calls when all is well.
+    bool CheckSalesDataBase();
+    // A write on that database failed: close it and report it disconnected, so that the next
+    // request opens it again.
+    void ReportWriteFailure(bool inventory);
 
     void SetMainWindow(DataBaseStatusListener* window) { m_mainWindow = window; }
     DataBaseStatusListener* GetMainWindow() const { return m_mainWindow; }
@@ -105,16 +121,35 @@ private:
     struct Kind;
     static const Kind& InventoryKind();
     static const Kind& SalesKind();
-    QSqlDatabase& OpenDataBase(const Kind& kind, QSqlDatabase*& connection, bool& connected);
+    // A file as the device and inode it lives on; a replaced file gets another one.
+    struct FileIdentity
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool valid = false;
+        bool operator==(const FileIdentity& other) const
+        {
+            return valid && other.valid && device == other.device && inode == other.inode;
+        }
+    };
+    QSqlDatabase& OpenDataBase(const Kind& kind, QSqlDatabase*& connection, bool& connected,
+                               FileIdentity& identity, bool quiet = false);
+    bool NeedsIntegrityCheck(const Kind& kind, const QString& path, bool hotJournal) const;
+    static FileIdentity IdentityOf(const QString& path);
+    // The file at path is the one opened, and it and its folder can be written.
+    static bool IsUsableForWriting(const QString& path, const FileIdentity& opened);
     void CloseDataBase(QSqlDatabase*& connection, const char* connectionName);
     bool CreateEmptyDataBase(const Kind& kind);
     void CreateSampleDataBase(const Kind& kind);
     void ReportStatus();
+    void ReportProblem(const QString& title, const QString& text);
 
     QSqlDatabase* m_inventory = nullptr;
     QSqlDatabase* m_sales = nullptr;
     bool m_inventoryConnected = false;
     bool m_salesConnected = false;
+    FileIdentity m_inventoryFile;
+    FileIdentity m_salesFile;
     DataBaseStatusListener* m_mainWindow = nullptr;
 
     static CDBManager* s_instance;

@@ -106,6 +106,8 @@ QVariant Utility::SettingDefault(const QString& key)
         {ACTIVE_SALES_DB, QString()},
         {INVENTORY_DATA_FOLDER_PATH, QString()},
         {SALES_DATA_FOLDER_PATH, QString()},
+        {VERIFIED_INVENTORY_DB, QString()},
+        {VERIFIED_SALES_DB, QString()},
         {RECENT_LOCATION, QString()},
         {DATE_FORMAT, QString::fromLatin1(DateFormatName::YEAR_MONTH_DAY)},
         {THEME, QStringLiteral("dark")},

@@ -24,6 +24,9 @@ inline constexpr char ACTIVE_INVENTORY_DB[] = "ACTIVE_INVENTORY_DB";
 inline constexpr char ACTIVE_SALES_DB[] = "ACTIVE_SALES_DB";
 inline constexpr char INVENTORY_DATA_FOLDER_PATH[] = "INVENTORY_DATA_FOLDER_PATH";
 inline constexpr char SALES_DATA_FOLDER_PATH[] = "SALES_DATA_FOLDER_PATH";
+// Full path of the store file that last passed the integrity check, per kind of store.
+inline constexpr char VERIFIED_INVENTORY_DB[] = "VERIFIED_INVENTORY_DB";
+inline constexpr char VERIFIED_SALES_DB[] = "VERIFIED_SALES_DB";
 inline constexpr char RECENT_LOCATION[] = "RECENT_LOCATION";
 inline constexpr char DATE_FORMAT[] = "DATE_FORMAT";
 inline constexpr char THEME[] = "theme";

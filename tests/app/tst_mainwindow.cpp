@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QTranslator>
 
 #include <memory>
 
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void navigatorHideShowAndDockClose();
     void statusButtonsFollowConnectionState();
     void refusedInventoryShowsErrorAndOpensWithoutUser();
+    void loginFollowsConnectionNotButtonWords();
     void menusAndEntriesAreInPlace();
     void dialogStaysCentredWhenWindowResizes();
     void posDialogIgnoresEscapeAndFillsScreen();
@@ -495,11 +497,32 @@ void MainWindowTest::refusedInventoryShowsErrorAndOpensWithoutUser()
                                                     QFileInfo(path).absolutePath());
     Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("ACTIVE_INVENTORY_DB"),
                                                     QStringLiteral("notes.mercdb"));
+    // The box is the main window's: its parent, an information icon, one OK button.
     QString title;
-    m_dialogs.expectMessageBox(QMessageBox::Ok, nullptr, &title);
+    QString text;
+    QWidget* parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    m_dialogs.expect(
+        [&](QWidget* dialog) {
+            parent = dialog->parentWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                icon = box->icon();
+                buttons = box->standardButtons();
+                title = box->windowTitle();
+                text = box->text();
+            }
+            TestSupport::pressButton(dialog, QMessageBox::Ok);
+        },
+        QStringLiteral("error box"));
     auto window = makeWindow();
     QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(parent, window.get());
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(title, QStringLiteral("Error"));
+    QCOMPARE(text, QStringLiteral("notes.mercdb is not a valid database for this version.  Please "
+                                  "create a new database, or select a valid database."));
     auto* inventory = child<QPushButton>(window.get(), "pushInvDBStatus");
     QCOMPARE(inventory->text(), QStringLiteral("Inventory DB\nDISCONNECTED"));
     QCOMPARE(inventory->styleSheet(),
@@ -507,6 +530,44 @@ void MainWindowTest::refusedInventoryShowsErrorAndOpensWithoutUser()
     QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("NO LOGGED IN USER"));
     QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
     QVERIFY(child<QAction>(window.get(), "actionLogout")->isEnabled());
+}
+
+namespace {
+// A translation of the status buttons, as a shop abroad would install one.
+class StatusButtonTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(disambiguation)
+        Q_UNUSED(n)
+        if (qstrcmp(context, "MainWindow") != 0)
+            return QString();
+        if (qstrcmp(sourceText, "Inventory DB\nDISCONNECTED") == 0)
+            return QStringLiteral("Inventar-DB\nGETRENNT");
+        if (qstrcmp(sourceText, "Inventory DB\nCONNECTED") == 0)
+            return QStringLiteral("Inventar-DB\nVERBUNDEN");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
+
+void MainWindowTest::loginFollowsConnectionNotButtonWords()
+{
+    skipFirstStart();
+    StatusButtonTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    // No inventory database: the shop opens without a user and without the advisory about
+    // missing administrators, whatever language the status button speaks.
+    auto window = makeWindow();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(child<QPushButton>(window.get(), "pushInvDBStatus")->text(),
+             QStringLiteral("Inventar-DB\nGETRENNT"));
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("NO LOGGED IN USER"));
+    QVERIFY(!child<QAction>(window.get(), "actionLogin")->isEnabled());
+    QVERIFY(child<QDockWidget>(window.get(), "dockNavigator")->isEnabled());
 }
 
 void MainWindowTest::menusAndEntriesAreInPlace()

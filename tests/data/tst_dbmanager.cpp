@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
@@ -18,14 +18,16 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <cstdio>
 #include <memory>
 
 using TestSupport::StoreBuilder;
 
 namespace {
 
-// Records every state the database manager reports.
+// Records every state and every problem the database manager reports.
 class RecordingListener : public DataBaseStatusListener
 {
 public:
@@ -33,7 +35,12 @@ public:
     {
         calls.append(qMakePair(inventoryConnected, salesConnected));
     }
+    void ReportDataBaseProblem(const QString& title, const QString& text) override
+    {
+        problems.append(qMakePair(title, text));
+    }
     QList<QPair<bool, bool>> calls;
+    QList<QPair<QString, QString>> problems;
 };
 
 // What a configured database file is made of.
@@ -207,6 +214,73 @@ QString refusalText(const QString& fileName)
                                      "new database, or select a valid database.");
 }
 
+QString damagedText(const QString& fileName)
+{
+    return fileName + QStringLiteral(" is damaged and can not be used. Please restore it from a "
+                                     "backup, or select another database.");
+}
+
+using Problems = QList<QPair<QString, QString>>;
+
+// The child process of the crash test: commits some sales, then leaves a transaction unfinished
+// that is big enough to spill into the database file, says "ready" with the size the file had
+// after the commit, and waits to be killed.
+const char HOLD_WRITE_ARGUMENT[] = "--hold-unfinished-write";
+const int COMMITTED_SALES = 40;
+const int INTERRUPTED_SALES = 3000;
+
+int holdUnfinishedWrite(const QStringList& arguments)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("child"));
+    db.setDatabaseName(arguments.value(0));
+    QSqlQuery query(db);
+    const auto addSales = [&query](const QString& user, int count) {
+        bool ok = query.prepare(QStringLiteral("INSERT INTO tblSalesTransactions (USER_ID, "
+                                               "CUSTOMER_ID, TIME_STAMP, GRAND_TOTAL, PAID, "
+                                               "[RETURN]) VALUES (?, '0', '2026-03-05', ?, ?, 0)"));
+        for (int i = 1; ok && i <= count; ++i) {
+            query.addBindValue(user);
+            query.addBindValue(double(i));
+            query.addBindValue(double(i));
+            ok = query.exec();
+        }
+        return ok;
+    };
+    if (!db.open() || !db.transaction() ||
+        !addSales(QStringLiteral("committed"), COMMITTED_SALES) || !db.commit())
+        return 2;
+    const qint64 committedSize = QFileInfo(arguments.value(0)).size();
+
+    // A cache of a few pages makes SQLite write changed pages to the file before the commit.
+    if (!query.exec(QStringLiteral("PRAGMA cache_size = 8")) || !db.transaction() ||
+        !query.exec(QStringLiteral("UPDATE tblSalesTransactions SET GRAND_TOTAL = -1")) ||
+        !addSales(QStringLiteral("interrupted ") + QString(200, QLatin1Char('x')),
+                  INTERRUPTED_SALES))
+        return 3;
+    std::printf("ready %lld\n", static_cast<long long>(committedSize));
+    std::fflush(stdout);
+    QThread::sleep(300);
+    return 4;
+}
+
+// Overwrites the first bytes of the page in the middle of the file, past the file header.
+bool damageMiddlePage(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100)
+        return false;
+    int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
+    if (pageSize == 1)
+        pageSize = 65536;
+    const qint64 pages = file.size() / pageSize;
+    if (pages < 20)
+        return false;
+    return file.seek((pages / 2) * pageSize) && file.write(QByteArray(64, '\xA5')) == 64;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(FileSetup)
@@ -230,7 +304,6 @@ private Q_SLOTS:
     void inventoryConnectionEnforcesKeys();
     void refusesInvalidDatabase_data();
     void refusesInvalidDatabase();
-    void errorBoxBelongsToMainWindow();
     void emptyFileNameDisconnectsSilently_data();
     void emptyFileNameDisconnectsSilently();
     void checksDatabaseFile_data();
@@ -242,6 +315,15 @@ private Q_SLOTS:
     void createFailsWithoutUsableFolder();
     void closeRemovesConnectionAndSwitchesFile_data();
     void closeRemovesConnectionAndSwitchesFile();
+    void recoversFromCrashDuringWrite_data();
+    void recoversFromCrashDuringWrite();
+    void refusesDamagedFileWithoutWriting_data();
+    void refusesDamagedFileWithoutWriting();
+    void salesCheckFollowsTheFile();
+    void salesCheckRefusesReadOnlyStore_data();
+    void salesCheckRefusesReadOnlyStore();
+    void writeFailureDisconnectsUntilReopened_data();
+    void writeFailureDisconnectsUntilReopened();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -260,6 +342,7 @@ void DBManagerTest::init()
     TestSupport::resetSettings();
     TestSupport::resetDatabases();
     m_listener.calls.clear();
+    m_listener.problems.clear();
     CDBManager::GetInstance()->SetMainWindow(&m_listener);
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -559,13 +642,9 @@ void DBManagerTest::refusesInvalidDatabase()
     configure(inventory, m_dir->path(), fileName);
     const QByteArray before = fingerprint(path);
 
-    QString text;
-    QString title;
-    m_dialogs.expectMessageBox(QMessageBox::Ok, &text, &title);
+    // The manager opens no window: the refusal goes to its listener.
     QSqlDatabase& db = open(inventory);
-    QCOMPARE(m_dialogs.pendingCount(), 0);
-    QCOMPARE(title, QStringLiteral("Error"));
-    QCOMPARE(text, refusalText(fileName));
+    QCOMPARE(m_listener.problems, (Problems{{QStringLiteral("Error"), refusalText(fileName)}}));
 
     QVERIFY(!m_listener.calls.isEmpty());
     const QPair<bool, bool> state = m_listener.calls.last();
@@ -580,41 +659,17 @@ void DBManagerTest::refusesInvalidDatabase()
     QCOMPARE(fingerprint(path), before);
     QVERIFY(helperConnections().isEmpty());
 
-    // Asked again, the manager hands out the same refused connection without a second box.
+    // Asked again, the manager hands out the same refused connection without a second report.
     QSqlDatabase& again = open(inventory);
     QCOMPARE(&again, &db);
-    const QStringList problems = m_dialogs.finish();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    QCOMPARE(m_listener.problems.size(), 1);
 
     // Once closed, the file is checked again and refused again.
     close(inventory);
-    text.clear();
-    m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
     QVERIFY(!open(inventory).isOpen());
-    QCOMPARE(text, refusalText(fileName));
+    QCOMPARE(m_listener.problems.size(), 2);
+    QCOMPARE(m_listener.problems.last().second, refusalText(fileName));
     QCOMPARE(fingerprint(path), before);
-}
-
-void DBManagerTest::errorBoxBelongsToMainWindow()
-{
-    QWidget window;
-    Utility::GetInstance()->SetMainWindow(&window);
-    configure(true, m_dir->path(), QStringLiteral("absent.mercdb"));
-
-    QWidget* parent = nullptr;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    m_dialogs.expect(
-        [&parent, &icon](QWidget* dialog) {
-            parent = dialog->parentWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(dialog))
-                icon = box->icon();
-            TestSupport::pressButton(dialog, QMessageBox::Ok);
-        },
-        QStringLiteral("error box"));
-    CDBManager::GetInstance()->GetInventoryDataBase();
-    QCOMPARE(m_dialogs.pendingCount(), 0);
-    QCOMPARE(parent, &window);
-    QCOMPARE(icon, QMessageBox::Information);
 }
 
 void DBManagerTest::emptyFileNameDisconnectsSilently_data()
@@ -847,5 +902,221 @@ void DBManagerTest::closeRemovesConnectionAndSwitchesFile()
     QVERIFY(inventory ? m_listener.calls.last().first : m_listener.calls.last().second);
 }
 
-MERCHORA_TEST_MAIN(DBManagerTest)
+void DBManagerTest::recoversFromCrashDuringWrite_data()
+{
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("plain name") << QStringLiteral("sales.mercdb");
+    QTest::newRow("blanks and #") << QStringLiteral("shop #2 (copy).mercdb");
+    QTest::newRow("? and %") << QStringLiteral("why? 100%.mercdb");
+}
+
+void DBManagerTest::recoversFromCrashDuringWrite()
+{
+    QFETCH(QString, fileName);
+
+    const QString path = m_dir->filePath(fileName);
+    QVERIFY(StoreBuilder(StoreBuilder::Kind::Sales, path).isOk());
+
+    // A till killed in the middle of a payment.
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(HOLD_WRITE_ARGUMENT), path});
+    QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
+    QByteArray said;
+    while (!said.contains('\n') && child.state() == QProcess::Running &&
+           child.waitForReadyRead(30000))
+        said += child.readAllStandardOutput();
+    QVERIFY2(said.startsWith("ready "), said.constData());
+    const qint64 committedSize = said.mid(6).trimmed().toLongLong();
+    child.kill();
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    // The unfinished transaction reached the file, and its journal is left beside it.
+    QVERIFY2(QFileInfo(path).size() > committedSize,
+             qPrintable(QStringLiteral("%1 <= %2").arg(QFileInfo(path).size()).arg(committedSize)));
+    QVERIFY(QFileInfo(path + QStringLiteral("-journal")).size() > 0);
+
+    configure(false, m_dir->path(), fileName);
+    CDBManager* manager = CDBManager::GetInstance();
+    const QSqlDatabase db = manager->GetSalesDataBase();
+    QVERIFY(db.isOpen());
+    QVERIFY(manager->IsSalesConnected());
+    QCOMPARE(m_listener.problems, Problems());
+    QVERIFY(m_listener.calls.last().second);
+    QVERIFY(manager->IsValidDataBase(path, QStringLiteral("SALES_7.0.0")));
+
+    // Rolled back: the committed sales as they were, nothing of the interrupted ones.
+    QCOMPARE(rowCount(db, QStringLiteral("tblSalesTransactions")), COMMITTED_SALES);
+    QCOMPARE(column(db, QStringLiteral("SELECT COUNT(*) FROM tblSalesTransactions "
+                                       "WHERE USER_ID = 'committed'")),
+             (QVariantList{COMMITTED_SALES}));
+    QCOMPARE(column(db, QStringLiteral("SELECT SUM(GRAND_TOTAL) FROM tblSalesTransactions")),
+             (QVariantList{COMMITTED_SALES * (COMMITTED_SALES + 1) / 2.0}));
+    QCOMPARE(QFileInfo(path + QStringLiteral("-journal")).size(), qint64(0));
+}
+
+void DBManagerTest::refusesDamagedFileWithoutWriting_data()
+{
+    QTest::addColumn<bool>("inventory");
+
+    QTest::newRow("inventory") << true;
+    QTest::newRow("sales") << false;
+}
+
+void DBManagerTest::refusesDamagedFileWithoutWriting()
+{
+    QFETCH(bool, inventory);
+
+    const QString fileName = QStringLiteral("damaged store.mercdb");
+    const QString path = m_dir->filePath(fileName);
+    {
+        StoreBuilder store(inventory ? StoreBuilder::Kind::Inventory : StoreBuilder::Kind::Sales,
+                           path);
+        QVERIFY(store.isOk());
+        QVERIFY(store.exec(QStringLiteral("BEGIN")));
+        for (int i = 0; i < 2000; ++i) {
+            const QString name = QStringLiteral("row %1 ").arg(i) + QString(60, QLatin1Char('-'));
+            QVERIFY(inventory ? store.addCategory(name) > 0
+                              : store.addSale(name, 0, QDate(2026, 3, 5), 1.0, 1.0) > 0);
+        }
+        QVERIFY(store.exec(QStringLiteral("COMMIT")));
+    }
+    QVERIFY(damageMiddlePage(path));
+    const QByteArray before = fingerprint(path);
+    // Its stamp still reads well; only the whole-file check finds the damage.
+    QVERIFY(CDBManager::GetInstance()->IsValidDataBase(
+        path, QString::fromLatin1(inventory ? INVENTORY_DB_VERSION : SALES_DB_VERSION)));
+
+    configure(inventory, m_dir->path(), fileName);
+    CDBManager* manager = CDBManager::GetInstance();
+    QVERIFY(!open(inventory).isOpen());
+    QVERIFY(!(inventory ? manager->IsInventoryConnected() : manager->IsSalesConnected()));
+    QVERIFY(!(inventory ? m_listener.calls.last().first : m_listener.calls.last().second));
+    QCOMPARE(m_listener.problems, (Problems{{QStringLiteral("Error"), damagedText(fileName)}}));
+    QCOMPARE(fingerprint(path), before);
+
+    // Not remembered as sound: refused again on the next opening.
+    close(inventory);
+    QVERIFY(!open(inventory).isOpen());
+    QCOMPARE(m_listener.problems.size(), 2);
+    QCOMPARE(fingerprint(path), before);
+}
+
+void DBManagerTest::salesCheckFollowsTheFile()
+{
+    const QString path = m_dir->filePath(QStringLiteral("till sales.mercdb"));
+    // A sales store at that path holding one sale by the given user.
+    const auto makeStore = [](const QString& at, const QString& user) {
+        StoreBuilder store(StoreBuilder::Kind::Sales, at);
+        return store.addSale(user, 0, QDate(2026, 3, 5), 1.0, 1.0) > 0;
+    };
+    QVERIFY(makeStore(path, QStringLiteral("first")));
+    configure(false, m_dir->path(), QStringLiteral("till sales.mercdb"));
+    CDBManager* manager = CDBManager::GetInstance();
+    const auto users = [manager]() {
+        return column(manager->GetSalesDataBase(),
+                      QStringLiteral("SELECT USER_ID FROM tblSalesTransactions"));
+    };
+    QCOMPARE(users(), (QVariantList{QStringLiteral("first")}));
+    QVERIFY(manager->CheckSalesDataBase());
+    QCOMPARE(m_listener.calls.size(), 1);
+
+    // Deleted while open: the open connection would write into a file nobody can see.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(!manager->CheckSalesDataBase());
+    QVERIFY(!manager->IsSalesConnected());
+    QVERIFY(!m_listener.calls.last().second);
+    QVERIFY(!manager->CheckSalesDataBase());
+    QVERIFY(!QFileInfo::exists(path));
+
+    // A store put back is taken again.
+    QVERIFY(makeStore(path, QStringLiteral("restored")));
+    QVERIFY(manager->CheckSalesDataBase());
+    QVERIFY(m_listener.calls.last().second);
+    QCOMPARE(users(), (QVariantList{QStringLiteral("restored")}));
+
+    // Replaced while open: the check moves to the file now at the path.
+    const QString other = m_dir->filePath(QStringLiteral("other.mercdb"));
+    QVERIFY(makeStore(other, QStringLiteral("replacement")));
+    QVERIFY(QFile::remove(path) && QFile::rename(other, path));
+    QVERIFY(manager->CheckSalesDataBase());
+    QCOMPARE(users(), (QVariantList{QStringLiteral("replacement")}));
+    // The till tells the cashier in its own way: no problem went through the listener.
+    QCOMPARE(m_listener.problems, Problems());
+}
+
+void DBManagerTest::salesCheckRefusesReadOnlyStore_data()
+{
+    QTest::addColumn<bool>("folder");
+
+    QTest::newRow("read-only file") << false;
+    QTest::newRow("read-only folder") << true;
+}
+
+void DBManagerTest::salesCheckRefusesReadOnlyStore()
+{
+    QFETCH(bool, folder);
+
+    const QString storeFolder = m_dir->filePath(QStringLiteral("stores"));
+    QVERIFY(QDir().mkpath(storeFolder));
+    const QString path = storeFolder + QStringLiteral("/sales.mercdb");
+    QVERIFY(StoreBuilder(StoreBuilder::Kind::Sales, path).isOk());
+    configure(false, storeFolder, QStringLiteral("sales.mercdb"));
+    CDBManager* manager = CDBManager::GetInstance();
+    QVERIFY(manager->CheckSalesDataBase());
+
+    const QString target = folder ? storeFolder : path;
+    const QFile::Permissions writable = QFile::permissions(target);
+    QVERIFY(QFile::setPermissions(target, writable & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                       QFile::WriteGroup | QFile::WriteOther)));
+    const bool usable = manager->CheckSalesDataBase();
+    const bool connected = manager->IsSalesConnected();
+    const bool reported = m_listener.calls.last().second;
+    QVERIFY(QFile::setPermissions(target, writable));
+
+    QVERIFY(!usable);
+    QVERIFY(!connected);
+    QVERIFY(!reported);
+    QVERIFY(manager->CheckSalesDataBase());
+    QVERIFY(m_listener.calls.last().second);
+}
+
+void DBManagerTest::writeFailureDisconnectsUntilReopened_data()
+{
+    QTest::addColumn<bool>("inventory");
+
+    QTest::newRow("inventory") << true;
+    QTest::newRow("sales") << false;
+}
+
+void DBManagerTest::writeFailureDisconnectsUntilReopened()
+{
+    QFETCH(bool, inventory);
+
+    StoreBuilder inventoryStore(StoreBuilder::Kind::Inventory,
+                                m_dir->filePath(QStringLiteral("inventory.mercdb")));
+    StoreBuilder salesStore(StoreBuilder::Kind::Sales,
+                            m_dir->filePath(QStringLiteral("sales.mercdb")));
+    inventoryStore.activate();
+    salesStore.activate();
+    CDBManager* manager = CDBManager::GetInstance();
+    QVERIFY(manager->GetInventoryDataBase().isOpen());
+    QVERIFY(manager->GetSalesDataBase().isOpen());
+    QCOMPARE(m_listener.calls.last(), qMakePair(true, true));
+
+    manager->ReportWriteFailure(inventory);
+    QCOMPARE(m_listener.calls.last(), qMakePair(!inventory, inventory));
+    QVERIFY(!(inventory ? manager->IsInventoryConnected() : manager->IsSalesConnected()));
+    QVERIFY(!QSqlDatabase::contains(key(inventory ? INVENTORY_CONNECTION : SALES_CONNECTION)));
+
+    QVERIFY(open(inventory).isOpen());
+    QVERIFY(inventory ? manager->IsInventoryConnected() : manager->IsSalesConnected());
+    QCOMPARE(m_listener.calls.last(), qMakePair(true, true));
+    QCOMPARE(m_listener.problems, Problems());
+}
+
+MERCHORA_TEST_MAIN_WITH_CHILD(DBManagerTest, HOLD_WRITE_ARGUMENT, holdUnfinishedWrite)
 #include "tst_dbmanager.moc"

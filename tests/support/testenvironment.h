@@ -44,4 +44,22 @@ QString themeSheet(bool dark = true);
         return QTest::qExec(&testObject, argc, argv);                                              \
     }
 
+// Test main for a test that also runs its own executable as a child process (a process to kill in
+// the middle of a write, say): when the first argument is childArgument, childMain runs with the
+// arguments after it instead of the tests, and its result is the exit code.
+#define MERCHORA_TEST_MAIN_WITH_CHILD(TestObject, childArgument, childMain)                        \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (argc >= 2 && qstrcmp(argv[1], childArgument) == 0) {                                   \
+            QCoreApplication app(argc, argv);                                                      \
+            return childMain(QCoreApplication::arguments().mid(2));                                \
+        }                                                                                          \
+        TestSupport::IsolatedEnvironment environment;                                              \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject testObject;                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&testObject, argc, argv);                                              \
+    }
+
 #endif // TESTENVIRONMENT_H
