@@ -1,6 +1,7 @@
 #include "DBManager.h"
 
 #include "schema.h"
+#include "userstore.h"
 #include "utility.h"
 
 #include <QCoreApplication>
@@ -348,6 +349,9 @@ QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connecti
     connected = kind.inventory ? foreignKeysOn : true;
     identity = IdentityOf(path);
     CreateIndexes(*connection, kind.inventory);
+    // Old plain-text passwords do not wait for their user's next login to be hashed.
+    if (kind.inventory && connected && UpgradePlainPasswords(*connection) < 0)
+        qWarning() << "Plain-text passwords could not be converted";
     // A quiet reopen comes from the till, which needs a file it can write a sale to.
     if (quiet && connected)
         connected = IsUsableForWriting(path, identity);

@@ -408,6 +408,14 @@ void CPOS::EnterItem()
         return;
     }
 
+    // Stock leaves the inventory now, so the sale must be storable: a sales database that is
+    // missing, replaced or read-only refuses the item before its stock is touched.
+    if (!CDBManager::GetInstance()->CheckSalesDataBase()) {
+        ShowStatusMessage(tr("The sales database can not take a sale now, so this item was not "
+                             "added. Please check the sales database."));
+        return;
+    }
+
     const QVariant batchId = field("ID");
     QSqlQuery& update = RunPrepared(m_stockUpdate, STOCK_UPDATE, [&stock, &batchId](QSqlQuery& q) {
         q.bindValue(QStringLiteral(":quantity"), stock.newQuantity);
@@ -520,10 +528,17 @@ void CPOS::on_pushButtonPay_clicked()
     sale.lines = SaleLines();
 
     // The sale and its lines are stored together or not at all, so after a failure the cashier
-    // can simply press PAY again.
-    const StoredSale stored = StoreSale(CDBManager::GetInstance()->GetSalesDataBase(), sale);
-    if (!stored.Ok()) {
-        ShowStatusMessage(stored.failure == StoredSale::Failure::Line
+    // can simply press PAY again. A file deleted or replaced since the last item is found before
+    // the sale is written into it; a failed write turns the status red until the next attempt
+    // reopens the database.
+    CDBManager* manager = CDBManager::GetInstance();
+    const bool storable = manager->CheckSalesDataBase();
+    const StoredSale stored =
+        storable ? StoreSale(manager->GetSalesDataBase(), sale) : StoredSale();
+    if (!storable || !stored.Ok()) {
+        if (storable)
+            manager->ReportWriteFailure(false);
+        ShowStatusMessage(storable && stored.failure == StoredSale::Failure::Line
                               ? tr("Error occurred while logging invoice information")
                               : tr("Error occurred while logging payment information"));
         SetFocusOnBarCode();

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void storesSale();
     void paysExactTotalOfTenDimes();
     void refusesLinesItCannotKeep();
+    void followsTheSalesDatabaseFile();
     void failedLineRollsBackSale();
     void failedSaleRowKeepsSalePending();
     void closeAsksWhilePaymentPending();
@@ -573,8 +574,8 @@ void PosTest::paysExactTotalOfTenDimes()
 
 void PosTest::refusesLinesItCannotKeep()
 {
-    const qint64 gold = m_inventory->addProduct(m_food, QStringLiteral("P7"),
-                                                QStringLiteral("Gold bar"), 1, 0.0);
+    const qint64 gold =
+        m_inventory->addProduct(m_food, QStringLiteral("P7"), QStringLiteral("Gold bar"), 1, 0.0);
     QVERIFY(m_inventory->addBatch(gold, m_vendor, QStringLiteral("7007"), 5, 9999999.99, 1) > 0);
     openScreen();
 
@@ -600,6 +601,42 @@ void PosTest::refusesLinesItCannotKeep()
     QCOMPARE(lines(), 1);
     QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("9999999.99"));
     QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(5, 0));
+}
+
+void PosTest::followsTheSalesDatabaseFile()
+{
+    CDBManager* manager = CDBManager::GetInstance();
+    const QString salesPath = m_sales->path();
+    openScreen();
+    enter(QStringLiteral("1001"));
+    QCOMPARE(lines(), 1);
+
+    // The file is deleted while open: PAY does not write the sale into the vanished file, and
+    // no further item takes stock while no sale can be stored.
+    m_sales.reset();
+    QVERIFY(QFile::remove(salesPath));
+    edit("lineEditPaid")->setText(QStringLiteral("10"));
+    button("pushButtonPay")->click();
+    QCOMPARE(status(), QStringLiteral("Error occurred while logging payment information"));
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::PaymentPending));
+    QVERIFY(!manager->IsSalesConnected());
+    enter(QStringLiteral("1001"));
+    QCOMPARE(status(), QStringLiteral("The sales database can not take a sale now, so this item "
+                                      "was not added. Please check the sales database."));
+    QCOMPARE(lines(), 1);
+    QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(4, 0));
+    QVERIFY(!QFile::exists(salesPath));
+
+    // The file put back is used again without a restart.
+    m_sales.reset(new StoreBuilder(StoreBuilder::Kind::Sales, salesPath));
+    QVERIFY(m_sales->isOk());
+    enter(QStringLiteral("1001"));
+    QCOMPARE(lines(), 2);
+    QVERIFY(manager->IsSalesConnected());
+    button("pushButtonPay")->click();
+    QVERIFY2(status().isEmpty(), qPrintable(status()));
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
+    QCOMPARE(salesCount(QStringLiteral("tblSalesInvoice")), 2);
 }
 
 void PosTest::failedLineRollsBackSale()
