@@ -1003,6 +1003,14 @@ void DBManagerTest::refusesDamagedFileWithoutWriting()
     QVERIFY(!open(inventory).isOpen());
     QCOMPARE(m_listener.problems.size(), 2);
     QCOMPARE(fingerprint(path), before);
+
+    // A small store is checked at every opening, even one that passed before it was damaged.
+    close(inventory);
+    Utility::GetInstance()->GetSettings()->setValue(
+        inventory ? QStringLiteral("VERIFIED_INVENTORY_DB") : QStringLiteral("VERIFIED_SALES_DB"),
+        QFileInfo(path).canonicalFilePath());
+    QVERIFY(!open(inventory).isOpen());
+    QCOMPARE(m_listener.problems.size(), 3);
 }
 
 void DBManagerTest::salesCheckFollowsTheFile()
