@@ -30,6 +30,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -38,6 +39,7 @@ namespace {
 const char STATUS_GRAY[] = "QLabel {background-color: gray }";
 const char STATUS_RED[] = "QLabel {background-color: red }";
 constexpr int BLINK_INTERVAL_MS = 350;
+constexpr int STATUS_PADDING = 10; // left and right padding of the status line's style
 constexpr int WATCHDOG_INTERVAL_MS = 5000;
 
 const char LOOKUP_QUERY[] =
@@ -92,6 +94,12 @@ CPOS::CPOS(QWidget* parent)
     connect(m_blinkTimer, &QTimer::timeout, this, &CPOS::OnBlinkingTimeout);
     connect(m_watchdogTimer, &QTimer::timeout, this, &CPOS::OnStatusWatchDogTimeout);
     ui->labelStatus->setStyleSheet(QString::fromLatin1(STATUS_GRAY));
+    // A long message must never widen the sale area and push the product buttons off the
+    // screen; it is set smaller instead (ShowStatusMessage).
+    ui->labelStatus->setSizePolicy(QSizePolicy::Ignored,
+                                   ui->labelStatus->sizePolicy().verticalPolicy());
+    ui->labelStatus->ensurePolished();
+    m_statusFont = ui->labelStatus->font();
 
     SetUpTable();
     ResetTotalsDisplay();
@@ -207,7 +215,18 @@ void CPOS::FitColumnsToRow(int row)
 
 void CPOS::ShowStatusMessage(const QString& text)
 {
-    ui->labelStatus->setText(text);
+    // A message too long for one line of the status line is set smaller on two lines, so that
+    // the cashier reads all of it.
+    QLabel* label = ui->labelStatus;
+    const int room = label->contentsRect().width() - 2 * STATUS_PADDING;
+    const bool longText = QFontMetrics(m_statusFont).horizontalAdvance(text) > room;
+    if (label->property("longText").toBool() != longText) {
+        label->setProperty("longText", longText);
+        label->setWordWrap(longText);
+        label->style()->unpolish(label);
+        label->style()->polish(label);
+    }
+    label->setText(text);
     m_blinkTimer->start(BLINK_INTERVAL_MS);
     m_watchdogTimer->start(WATCHDOG_INTERVAL_MS);
 }
@@ -383,8 +402,8 @@ void CPOS::EnterItem()
     }
 
     SaleLineInput input;
-    input.salePrice = field("SALE_PRICE").toString();
-    input.purchasePrice = field("PURCHASE_PRICE").toString();
+    input.salePrice = StoredPriceText(field("SALE_PRICE"));
+    input.purchasePrice = StoredPriceText(field("PURCHASE_PRICE"));
     input.itemsPerUnit = request.itemsPerUnit;
     input.batchDiscount = Percent::FromDouble(field("DISCOUNT").toDouble());
     input.taxRate = m_taxEnabled ? Percent::FromDouble(field("TAX_RATE").toDouble()) : Percent();
@@ -396,8 +415,7 @@ void CPOS::EnterItem()
     input.taxEnabled = m_taxEnabled;
     const SaleLinePrice price = PriceSaleLine(input);
     if (!price.valid) {
-        ShowStatusMessage(tr("The price of this item is not valid for the till. Please correct "
-                             "the stock batch."));
+        ShowStatusMessage(tr("This item's price is not valid. Please correct the stock batch."));
         return;
     }
     SaleSums sums = m_sums;
@@ -411,8 +429,7 @@ void CPOS::EnterItem()
     // Stock leaves the inventory now, so the sale must be storable: a sales database that is
     // missing, replaced or read-only refuses the item before its stock is touched.
     if (!CDBManager::GetInstance()->CheckSalesDataBase()) {
-        ShowStatusMessage(tr("The sales database can not take a sale now, so this item was not "
-                             "added. Please check the sales database."));
+        ShowStatusMessage(tr("Sales database not available: item not added."));
         return;
     }
 
@@ -428,8 +445,7 @@ void CPOS::EnterItem()
         qDebug().noquote() << QStringLiteral("Updating  tblInventory: ") +
                                   ErrorLine(update.lastError());
         update.finish();
-        ShowStatusMessage(tr("The stock of this item could not be updated, so it was not added. "
-                             "Please check the inventory database."));
+        ShowStatusMessage(tr("Stock could not be updated: item not added."));
         return;
     }
     update.finish();

@@ -6,6 +6,7 @@
 #include "salestore.h"
 #include "smallreceipt.h"
 
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QScrollArea>
@@ -167,6 +168,7 @@ private:
 
     PosButtonPages m_pages;
 
+    QFont m_statusFont; // the status line's font for a message of one line
     QTimer* m_blinkTimer = nullptr;
     QTimer* m_watchdogTimer = nullptr;
     // One blink phase for every screen, kept from one message to the next.

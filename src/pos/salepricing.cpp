@@ -1,6 +1,7 @@
 #include "salepricing.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegExp>
 
 namespace {
@@ -42,6 +43,14 @@ Money StoredPrice(const QString& text, bool* ok)
 }
 
 } // namespace
+
+QString StoredPriceText(const QVariant& value)
+{
+    const QString text = value.toString();
+    if (value.type() != QVariant::Double || !text.contains(QLatin1Char('e')))
+        return text;
+    return QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest);
+}
 
 SaleLinePrice PriceSaleLine(const SaleLineInput& input)
 {
@@ -104,8 +113,7 @@ QString CheckSumsFitTill(const SaleSums& sums)
     if (TillLimits::FitsBox(sums.GrandTotal()) && TillLimits::FitsBox(sums.TaxTotal()) &&
         sums.discountTotal.Cents() <= TillLimits::MAX_BOX_CENTS)
         return QString();
-    return tr("This item would take the sale total beyond what the till can show. Please pay "
-              "this sale first and enter the item in a new sale.");
+    return tr("The total would not fit the TOTAL box. Please pay this sale first.");
 }
 
 QString ValidateEntryFields(const QString& barCode, const QString& discount, const QString& items,
@@ -185,7 +193,6 @@ PaymentCheck CheckPayment(const QString& paidText, Money grandTotal)
     check.change = grandTotal - check.paid;
     // The change box holds ten characters like the others.
     if (!TillLimits::FitsBox(check.change))
-        check.refusal = tr("Paid amount is too large: the change would not fit the CHANGE box. "
-                           "Please check the amount.");
+        check.refusal = tr("Paid amount is too large for the CHANGE box.");
     return check;
 }

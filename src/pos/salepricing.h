@@ -4,6 +4,7 @@
 #include "money.h"
 
 #include <QString>
+#include <QVariant>
 
 // The arithmetic and checks of the sales screen, free of widgets. Money is exact: every amount
 // a line or the totals show is the exact value rounded half away from zero to the cent, so the
@@ -62,6 +63,10 @@ inline QString MoneyText(Money value)
 {
     return value.ToString();
 }
+
+// The text of a stored price for the line's price columns: the stored value's own text, except
+// that a large value is written out in full ("8000000", not "8e+06").
+QString StoredPriceText(const QVariant& value);
 
 SaleLinePrice PriceSaleLine(const SaleLineInput& input);
 // Adds a priced line to the sums.

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void closeAsksWhilePaymentPending();
     void keysOfTheScreen();
     void statusLineBlinksThenTurnsGray();
+    void longStatusKeepsTheLayout();
     void settingsShapeTheScreen_data();
     void settingsShapeTheScreen();
     void buttonGridPagesAndFilters();
@@ -584,8 +585,7 @@ void PosTest::refusesLinesItCannotKeep()
         "CREATE TRIGGER keepStock BEFORE UPDATE ON tblInventory BEGIN SELECT RAISE(ABORT, 'x'); "
         "END")));
     enter(QStringLiteral("1001"));
-    QCOMPARE(status(), QStringLiteral("The stock of this item could not be updated, so it was not "
-                                      "added. Please check the inventory database."));
+    QCOMPARE(status(), QStringLiteral("Stock could not be updated: item not added."));
     QCOMPARE(lines(), 0);
     QCOMPARE(m_pos->GetSaleState(), int(CPOS::NoLines));
     QVERIFY(!button("pushButtonPay")->isEnabled());
@@ -595,9 +595,8 @@ void PosTest::refusesLinesItCannotKeep()
     QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("9999999.99"));
     // One more line would not fit the ten characters of the TOTAL box: refused, stock kept.
     enter(QStringLiteral("1001"));
-    QCOMPARE(status(), QStringLiteral("This item would take the sale total beyond what the till "
-                                      "can show. Please pay this sale first and enter the item "
-                                      "in a new sale."));
+    QCOMPARE(status(),
+             QStringLiteral("The total would not fit the TOTAL box. Please pay this sale first."));
     QCOMPARE(lines(), 1);
     QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("9999999.99"));
     QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(5, 0));
@@ -621,8 +620,7 @@ void PosTest::followsTheSalesDatabaseFile()
     QCOMPARE(m_pos->GetSaleState(), int(CPOS::PaymentPending));
     QVERIFY(!manager->IsSalesConnected());
     enter(QStringLiteral("1001"));
-    QCOMPARE(status(), QStringLiteral("The sales database can not take a sale now, so this item "
-                                      "was not added. Please check the sales database."));
+    QCOMPARE(status(), QStringLiteral("Sales database not available: item not added."));
     QCOMPARE(lines(), 1);
     QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(4, 0));
     QVERIFY(!QFile::exists(salesPath));
@@ -754,6 +752,23 @@ void PosTest::keysOfTheScreen()
     // The window's focus returns to the barcode (the offscreen platform does not reactivate
     // the window after a modal dialog, so its focus widget is what can be checked).
     QTRY_COMPARE(m_host->focusWidget(), static_cast<QWidget*>(barCode));
+}
+
+void PosTest::longStatusKeepsTheLayout()
+{
+    openScreen();
+    QLabel* label = child<QLabel>("labelStatus");
+    QWidget* entry = child<QWidget>("groupEntry");
+    const int width = entry->width();
+    const QString message = QStringLiteral("Rquested quantity is not available. There are (123456) "
+                                           "items, and (123456) sub-items in the stock.");
+    m_pos->ShowStatusMessage(message + QLatin1Char(' ') + message);
+    QTest::qWait(50);
+    // The product buttons keep their room; the message is set smaller on two lines.
+    QCOMPARE(entry->width(), width);
+    QVERIFY(label->wordWrap());
+    m_pos->ShowStatusMessage(QStringLiteral("Payment is pending!"));
+    QVERIFY(!label->wordWrap());
 }
 
 void PosTest::statusLineBlinksThenTurnsGray()

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void checksStock_data();
     void checksStock();
     void stockBeyond32Bits();
+    void storedPriceTextHasNoExponent();
     void validatesPaidAmount_data();
     void validatesPaidAmount();
     void checksPayment_data();
@@ -437,6 +438,14 @@ void SalePricingTest::stockBeyond32Bits()
     QCOMPARE(outcome.newSubItems, Q_INT64_C(0));
 }
 
+void SalePricingTest::storedPriceTextHasNoExponent()
+{
+    QCOMPARE(StoredPriceText(QVariant(8000000.0)), QStringLiteral("8000000"));
+    QCOMPARE(StoredPriceText(QVariant(1234567.5)), QStringLiteral("1234567.5"));
+    QCOMPARE(StoredPriceText(QVariant(0.1)), QStringLiteral("0.1"));
+    QCOMPARE(StoredPriceText(QVariant(QStringLiteral("12.50"))), QStringLiteral("12.50"));
+}
+
 void SalePricingTest::validatesPaidAmount_data()
 {
     QTest::addColumn<QString>("paid");
@@ -482,9 +491,7 @@ void SalePricingTest::checksPayment_data()
                                   << "";
     // Ten characters of digits: the change would need eleven.
     QTest::newRow("change beyond the box")
-        << "9999999999" << Q_INT64_C(100)
-        << "Paid amount is too large: the change would not fit the CHANGE box. Please check the "
-           "amount."
+        << "9999999999" << Q_INT64_C(100) << "Paid amount is too large for the CHANGE box."
         << "";
     QTest::newRow("widest change that fits")
         << "1000000.99" << Q_INT64_C(100) << QString() << "-999999.99";
