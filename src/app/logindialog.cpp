@@ -144,7 +144,8 @@ void LoginDialog::OnWaitTimeout()
         return;
     }
     const int seconds = throttle.RemainingSeconds();
-    ui->labelMessage->setText(tr("Please wait %1 seconds...").arg(seconds));
+    ui->labelMessage->setText(seconds == 1 ? tr("Please wait 1 second...")
+                                           : tr("Please wait %1 seconds...").arg(seconds));
     // Wake up when the shown number of seconds changes.
     const qint64 untilNext = remaining - qint64(seconds - 1) * throttle.SecondLength();
     m_waitTimer->start(int(qMax<qint64>(1, untilNext)));

@@ -510,13 +510,13 @@ void UsersTest::loginWaitsAfterThreeFailures()
 
     login(*first, QStringLiteral("admin"), wrong);
     QVERIFY(!button->isEnabled());
-    QCOMPARE(labelText(first.get()), QStringLiteral("Please wait 1 seconds..."));
+    QCOMPARE(labelText(first.get()), QStringLiteral("Please wait 1 second..."));
     // Meanwhile not even the right password is checked.
     child<QLineEdit>(first.get(), "editPassword")->setText(QStringLiteral("secret"));
     first->on_buttonLogin_clicked();
     QVERIFY(result.cancelled);
     QTest::qWait(60);
-    QCOMPARE(labelText(first.get()), QStringLiteral("Please wait 1 seconds..."));
+    QCOMPARE(labelText(first.get()), QStringLiteral("Please wait 1 second..."));
     QVERIFY(!button->isEnabled());
 
     m_now += 20;
@@ -536,7 +536,7 @@ void UsersTest::loginWaitsAfterThreeFailures()
         QCOMPARE(labelText(&openedMeanwhile), QStringLiteral("Please wait 2 seconds..."));
     }
     m_now += 20;
-    QTRY_COMPARE(labelText(&again), QStringLiteral("Please wait 1 seconds..."));
+    QTRY_COMPARE(labelText(&again), QStringLiteral("Please wait 1 second..."));
     m_now += 20;
     QTRY_COMPARE(labelText(&again), QStringLiteral("Login failed. Please try again (1)"));
 
