@@ -466,9 +466,10 @@ QString ReportExpressions::substitute(const QString& expression, bool aggregates
     while (i < expression.size()) {
         if (aggregates && i < lastAggregateClose) {
             bool matched = false;
+            // The function names are matched in any letter case: SUM([x]) is Sum([x]).
             for (const QString& fn :
                  {QStringLiteral("Sum(["), QStringLiteral("Avg(["), QStringLiteral("Count([")}) {
-                if (!expression.midRef(i).startsWith(fn))
+                if (!expression.midRef(i).startsWith(fn, Qt::CaseInsensitive))
                     continue;
                 const int close = expression.indexOf(QLatin1String("])"), i + fn.size());
                 if (close < 0)

@@ -336,6 +336,12 @@ void ReportTemplateTest::expandValue_data()
                          << "3.5";
     QTest::newRow("count") << "<Count([LineTotal])>"
                            << "3";
+    QTest::newRow("SUM in capitals") << "<SUM([LineTotal])>"
+                                     << "10.5";
+    QTest::newRow("avg in small letters") << "<avg([LineTotal])>"
+                                          << "3.5";
+    QTest::newRow("COUNT in capitals") << "<COUNT([LineTotal])>"
+                                       << "3";
     QTest::newRow("nothing collected") << "<Sum([Qty])>+<Count([Qty])>"
                                        << "0+0";
     QTest::newRow("arithmetic") << "<[Qty]*2 + Sum([LineTotal])>"
