@@ -261,6 +261,8 @@ void MainWindow::on_actionLogout_triggered()
     CDBManager* manager = CDBManager::GetInstance();
     manager->CloseInventoryDataBase();
     manager->CloseSalesDataBase();
+    // Nobody is logged in any more, even when the login offered next is cancelled.
+    Utility::GetInstance()->SetLoggedInUser(QString::fromLatin1(NO_LOGGED_IN_USER));
     EnterLockedState();
 }
 

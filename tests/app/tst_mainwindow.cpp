@@ -352,6 +352,7 @@ void MainWindowTest::logoutReturnsToLockedStateAndOffersLogin()
         QStringLiteral("login after logout"));
     child<QAction>(window.get(), "actionLogout")->trigger();
     QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(Utility::GetInstance()->GetLoggedInUser(), QStringLiteral("NO LOGGED IN USER"));
     QVERIFY(child<QAction>(window.get(), "actionLogin")->isEnabled());
     QVERIFY(!child<QAction>(window.get(), "actionLogout")->isEnabled());
     QVERIFY(!child<QAction>(window.get(), "actionHome")->isEnabled());
