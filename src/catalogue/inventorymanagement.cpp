@@ -146,9 +146,9 @@ InventoryManagement::~InventoryManagement()
     delete ui;
 }
 
-QString InventoryManagement::PickBarCode()
+QString InventoryManagement::PickBarCode(QWidget* parent)
 {
-    MerchoraDialog dialog(Utility::GetInstance()->GetMainWindow());
+    MerchoraDialog dialog(parent ? parent : Utility::GetInstance()->GetMainWindow());
     dialog.setWindowTitle(tr("Select Stock Item"));
     auto* layout = new QGridLayout(&dialog);
     dialog.resize(800, 600);

@@ -44,8 +44,10 @@ public:
 
     QString GetSelectedBarCode() const { return m_selectedBarCode; }
 
-    // Runs the stock picker over the main window; the chosen barcode, or "" when closed.
-    static QString PickBarCode();
+    // Runs the stock picker over the given window (the main window when none is given); the
+    // chosen barcode, or "" when closed. A full-screen window that opens the picker must pass
+    // itself, or the picker opens behind it.
+    static QString PickBarCode(QWidget* parent = nullptr);
 
 public Q_SLOTS:
     void OnItemSeleted();

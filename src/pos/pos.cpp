@@ -40,6 +40,7 @@ const char STATUS_GRAY[] = "QLabel {background-color: gray }";
 const char STATUS_RED[] = "QLabel {background-color: red }";
 constexpr int BLINK_INTERVAL_MS = 350;
 constexpr int STATUS_PADDING = 10; // left and right padding of the status line's style
+constexpr int HEADER_PADDING = 24; // room around a column header's words
 constexpr int WATCHDOG_INTERVAL_MS = 5000;
 
 const char LOOKUP_QUERY[] =
@@ -171,8 +172,24 @@ void CPOS::ConfigureColumns()
     view->setColumnHidden(CItemTransactionsModel::ColPurchasePrice, true);
     view->setColumnHidden(CItemTransactionsModel::ColPurchaseTotal, true);
     view->setColumnHidden(CItemTransactionsModel::ColSubItems, !m_subItemsMode);
-    // With no lines yet this gives every column the width of its header.
-    view->resizeColumnsToContents();
+    // The product name takes the room the numbers leave, so that the lines fit the screen's
+    // width and the table never has to scroll sideways to show a new line's total.
+    QHeaderView* header = view->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(CItemTransactionsModel::ColName, QHeaderView::Stretch);
+    // With no lines yet every other column is as wide as its header's words: the blanks that
+    // pad the header texts would take the name's room. Lines widen a column as they need.
+    header->ensurePolished();
+    QFont headerFont = header->font();
+    headerFont.setBold(true); // as the themes draw the sections
+    const QFontMetrics metrics(headerFont);
+    for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column) {
+        if (column == CItemTransactionsModel::ColName || view->isColumnHidden(column))
+            continue;
+        const QString words =
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().trimmed();
+        view->setColumnWidth(column, metrics.horizontalAdvance(words) + HEADER_PADDING);
+    }
 }
 
 void CPOS::FitColumnsToRow(int row)
@@ -183,9 +200,6 @@ void CPOS::FitColumnsToRow(int row)
     // and remembered.
     QTableView* view = ui->tableViewItems;
     const QHeaderView* header = view->horizontalHeader();
-    const int stretched = header->stretchLastSection() && header->count() > 0
-                              ? header->logicalIndex(header->count() - 1)
-                              : -1;
     const QFontMetrics metrics(view->font());
     if (m_widestNumberChar < 0) {
         for (const QChar c : QStringLiteral("0123456789.-"))
@@ -194,7 +208,8 @@ void CPOS::FitColumnsToRow(int row)
     if (m_textWidths.size() > 20000)
         m_textWidths.clear();
     for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column) {
-        if (column == stretched || view->isColumnHidden(column))
+        if (view->isColumnHidden(column) ||
+            header->sectionResizeMode(column) == QHeaderView::Stretch)
             continue;
         const QString text = m_model->Text(row, column);
         if (m_cellMargin >= 0 && column != CItemTransactionsModel::ColName &&
@@ -274,7 +289,10 @@ void CPOS::keyPressEvent(QKeyEvent* event)
         on_pushFavPages_clicked();
         break;
     case Qt::Key_F12:
+        // A box that has the focus already gets no focus-in event, so select here as well: the
+        // amount typed next replaces the one refused before.
         ui->lineEditPaid->setFocus();
+        ui->lineEditPaid->selectAll();
         break;
     default:
         break;
@@ -349,6 +367,14 @@ QSqlQuery& CPOS::RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* 
     return *statement;
 }
 
+void CPOS::RefuseEntry(const QString& text)
+{
+    ShowStatusMessage(text);
+    // The refused barcode stays for the cashier to read, selected so that the next scan or
+    // typing replaces it instead of being appended to it.
+    ui->lineEditBarCode->selectAll();
+}
+
 void CPOS::EnterItem()
 {
     ClearStatus();
@@ -359,8 +385,10 @@ void CPOS::EnterItem()
         ui->lineEditBarCode->setText(barCode);
     }
 
-    if (!ValidateEntryFields())
+    if (!ValidateEntryFields()) {
+        ui->lineEditBarCode->selectAll();
         return;
+    }
 
     const QString barCode = ui->lineEditBarCode->text();
     QSqlQuery& query = RunPrepared(m_lookUp, LOOKUP_QUERY, [&barCode](QSqlQuery& q) {
@@ -368,13 +396,13 @@ void CPOS::EnterItem()
     });
     if (!query.isActive()) {
         MERCHORA_LOG_DB_ERROR(query.lastError());
-        ShowStatusMessage(tr("Could not retrieve data from inventory"));
+        RefuseEntry(tr("Could not retrieve data from inventory"));
         return;
     }
     if (!query.next()) {
         const QString error = query.lastError().text();
         query.finish();
-        ShowStatusMessage(tr("No results found in inventory") + error);
+        RefuseEntry(tr("No results found in inventory") + error);
         return;
     }
 
@@ -397,7 +425,7 @@ void CPOS::EnterItem()
     request.returnMode = returnMode;
     const StockOutcome stock = CheckStock(request);
     if (!stock.refusal.isEmpty()) {
-        ShowStatusMessage(stock.refusal);
+        RefuseEntry(stock.refusal);
         return;
     }
 
@@ -415,21 +443,21 @@ void CPOS::EnterItem()
     input.taxEnabled = m_taxEnabled;
     const SaleLinePrice price = PriceSaleLine(input);
     if (!price.valid) {
-        ShowStatusMessage(tr("This item's price is not valid. Please correct the stock batch."));
+        RefuseEntry(tr("This item's price is not valid. Please correct the stock batch."));
         return;
     }
     SaleSums sums = m_sums;
     AddLineToSums(sums, price);
     const QString tooLarge = CheckSumsFitTill(sums);
     if (!tooLarge.isEmpty()) {
-        ShowStatusMessage(tooLarge);
+        RefuseEntry(tooLarge);
         return;
     }
 
     // Stock leaves the inventory now, so the sale must be storable: a sales database that is
     // missing, replaced or read-only refuses the item before its stock is touched.
     if (!CDBManager::GetInstance()->CheckSalesDataBase()) {
-        ShowStatusMessage(tr("Sales database not available: item not added."));
+        RefuseEntry(tr("Sales database not available: item not added."));
         return;
     }
 
@@ -445,7 +473,7 @@ void CPOS::EnterItem()
         qDebug().noquote() << QStringLiteral("Updating  tblInventory: ") +
                                   ErrorLine(update.lastError());
         update.finish();
-        ShowStatusMessage(tr("Stock could not be updated: item not added."));
+        RefuseEntry(tr("Stock could not be updated: item not added."));
         return;
     }
     update.finish();
@@ -457,7 +485,7 @@ void CPOS::EnterItem()
     m_sums = sums;
 
     FitColumnsToRow(row);
-    ui->tableViewItems->scrollTo(m_model->index(row, CItemTransactionsModel::ColLineTotal));
+    // Down to the new line only: scrolling sideways would hide the index and the name.
     ui->tableViewItems->scrollToBottom();
 
     SetTextIfChanged(ui->lineEditTotal, MoneyText(m_sums.GrandTotal()));
@@ -474,7 +502,9 @@ void CPOS::EnterItem()
 
 void CPOS::on_pushButtonLookUp_clicked()
 {
-    ui->lineEditBarCode->setText(InventoryManagement::PickBarCode());
+    // Every window the screen opens is parented to the full-screen dialog that hosts it: a
+    // window parented to the main window opens behind the till, out of reach.
+    ui->lineEditBarCode->setText(InventoryManagement::PickBarCode(window()));
     SetFocusOnBarCode();
 }
 
@@ -671,7 +701,8 @@ void CPOS::on_pushCustomers_clicked()
 
 void CPOS::on_pushSales_clicked()
 {
-    auto* dialog = new MerchoraDialog(Utility::GetInstance()->GetMainWindow());
+    auto* dialog = new MerchoraDialog(window());
+    dialog->setWindowTitle(tr("Sales"));
     dialog->setModal(true);
     auto* layout = new QGridLayout(dialog);
     dialog->resize(800, 600);
@@ -810,7 +841,7 @@ void CPOS::printReport(bool preview)
     connect(report, &ReportEngine::setValueImage, this, &CPOS::setValueImage);
 
     if (preview)
-        report->openPreview(Utility::GetInstance()->GetMainWindow());
+        report->openPreview(window());
     else
         report->printToTarget(false);
     delete report;

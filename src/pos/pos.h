@@ -128,6 +128,8 @@ private:
     // Widens the columns that the new line's texts do not fit.
     void FitColumnsToRow(int row);
     bool ValidateEntryFields();
+    // Shows why an entry was refused and selects the barcode.
+    void RefuseEntry(const QString& text);
     // The steps shared by Return, ENTER/F10 and the product buttons.
     void EnterItem();
     // Binds and runs one of the entry's statements, preparing it when needed; the statement is

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -68,6 +69,9 @@ private Q_SLOTS:
     void selectsAndDropsCustomer();
     void opensSalesHistory();
     void lookUpFillsBarcodeOnly();
+    void windowsOpenOnTheScreensDialog_data();
+    void windowsOpenOnTheScreensDialog();
+    void newLineKeepsNameAndIndexInView();
     void screenshots();
 
 private:
@@ -344,8 +348,10 @@ void PosTest::refusesEntry()
     QCOMPARE(stockOf(QStringLiteral("2002")), stockBefore);
     QCOMPARE(stockOf(QStringLiteral("1001")), teaBefore);
     QCOMPARE(m_inventory->count(QStringLiteral("tblInventory")), 5);
-    // The fields stay as typed, so the cashier can correct them.
+    // The fields stay as typed, so the cashier can correct them; the barcode is selected, so
+    // the next scan replaces it.
     QCOMPARE(edit("lineEditBarCode")->text(), barCode);
+    QCOMPARE(edit("lineEditBarCode")->selectedText(), barCode);
     QCOMPARE(edit("lineEditDiscount")->text(), discount);
 }
 
@@ -467,9 +473,15 @@ void PosTest::refusesPayment()
     enter(QStringLiteral("1001"));
     enter(QStringLiteral("5005"));
     QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("111.00"));
-    edit("lineEditPaid")->setText(paid);
+    QLineEdit* paidBox = edit("lineEditPaid");
+    paidBox->setFocus();
+    QTRY_VERIFY(paidBox->hasFocus());
+    paidBox->setText(paid);
     button("pushButtonPay")->click();
     QCOMPARE(status(), message);
+    // F12 in the box that kept the focus selects the refused amount, so typing replaces it.
+    QTest::keyClick(paidBox, Qt::Key_F12);
+    QCOMPARE(paidBox->selectedText(), paid);
     QCOMPARE(m_pos->GetSaleState(), int(CPOS::PaymentPending));
     QVERIFY(button("pushButtonPay")->isEnabled());
     QCOMPARE(salesCount(QStringLiteral("tblSalesTransactions")), 0);
@@ -1025,6 +1037,65 @@ void PosTest::lookUpFillsBarcodeOnly()
     QVERIFY2(known.contains(picked), qPrintable(picked));
     QCOMPARE(lines(), 0);
     QTRY_COMPARE(m_host->focusWidget(), static_cast<QWidget*>(edit("lineEditBarCode")));
+}
+
+void PosTest::windowsOpenOnTheScreensDialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("help") << int(Qt::Key_F1);
+    QTest::newRow("receipt preview") << int(Qt::Key_F4);
+    QTest::newRow("return mode notice") << int(Qt::Key_F6);
+    QTest::newRow("stock picker") << int(Qt::Key_F7);
+    QTest::newRow("sales history") << int(Qt::Key_F8);
+    QTest::newRow("customers") << int(Qt::Key_F9);
+}
+
+void PosTest::windowsOpenOnTheScreensDialog()
+{
+    // A window of the screen parented elsewhere opens behind the full-screen dialog under a
+    // window manager, where the cashier can neither see nor close it.
+    QFETCH(int, key);
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("SMALL_RECEIPT"), 0);
+    openScreen();
+    QWidget* parent = nullptr;
+    m_dialogs.expect(
+        [&parent](QWidget* dialog) {
+            parent = dialog->parentWidget();
+            dialog->close();
+        },
+        QStringLiteral("window of the sales screen"));
+    QTest::keyClick(m_host, Qt::Key(key));
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(parent);
+    QCOMPARE(parent->window(), static_cast<QWidget*>(m_host));
+}
+
+void PosTest::newLineKeepsNameAndIndexInView()
+{
+    const qint64 juice = m_inventory->addProduct(
+        m_drinks, QStringLiteral("P6"),
+        QStringLiteral("Freshly Squeezed Orange Juice with Pulp, Family Pack of Six Bottles"), 1,
+        8.5);
+    m_inventory->addBatch(juice, m_vendor, QStringLiteral("6006"), 500, 1234.5, 1000);
+    openScreen();
+    QTableView* view = child<QTableView>("tableViewItems");
+    for (int i = 0; i < 12; ++i)
+        enter(QStringLiteral("6006"), QStringLiteral("12"));
+    QCOMPARE(lines(), 12);
+    QCoreApplication::processEvents();
+    // The columns fit the screen's width: no sideways scrolling, index and name in view.
+    int width = 0;
+    for (int column = 0; column < CItemTransactionsModel::ColumnCount; ++column)
+        if (!view->isColumnHidden(column))
+            width += view->columnWidth(column);
+    QVERIFY2(width <= view->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(width).arg(view->viewport()->width())));
+    QCOMPARE(view->horizontalScrollBar()->value(), 0);
+    QVERIFY(view->columnWidth(CItemTransactionsModel::ColName) > 100);
+    // The new line is in view at the bottom.
+    QVERIFY(view->visualRect(m_pos->GetModel()->index(11, 0)).bottom() <=
+            view->viewport()->height());
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
 }
 
 void PosTest::screenshots()
