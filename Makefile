@@ -6,7 +6,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build program run test test-desktop clean
+.PHONY: all deps configure build program run test test-desktop test-asan clean
 
 all: build
 
@@ -41,5 +41,23 @@ test: build
 test-desktop: program
 	@bash scripts/desktop-check.sh $(BUILD_DIR)/merchoralite docs/screenshots
 
+# The whole program and test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in a
+# folder of their own, then every test run there. Any memory error, leak or undefined behaviour in
+# our code fails its test; leaks that Qt itself leaves at exit are named in tests/sanitizer/lsan.supp.
+ASAN_BUILD_DIR ?= build-asan
+SANITIZER_DIR := $(CURDIR)/tests/sanitizer
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERCHORA_SANITIZE=ON \
+	  -DMERCHORA_TEST_TIMEOUT_FACTOR=4
+	cmake --build $(ASAN_BUILD_DIR) -j$(JOBS)
+	@status=0; bash scripts/setup-print-queue.sh $(PRINT_QUEUE) || status=$$?; \
+	if [ $$status -eq 0 ]; then export MERCHORA_CUPS_QUEUE=$(PRINT_QUEUE); \
+	elif [ $$status -ne 2 ]; then exit $$status; fi; \
+	export ASAN_OPTIONS=print_stacktrace=1:detect_leaks=1:fast_unwind_on_malloc=0:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1; \
+	export LSAN_OPTIONS=suppressions=$(SANITIZER_DIR)/lsan.supp:print_suppressions=0; \
+	export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1; \
+	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

@@ -331,6 +331,10 @@ void ReportEngine::openPreview(QWidget* parent)
     if (m_previewWidget)
         m_previewWidget->installEventFilter(this);
     dialog->exec();
+    // Stop filtering before the delete: the widget's children send it events while it is being
+    // destroyed, when it is no longer a QPrintPreviewWidget.
+    if (m_previewWidget)
+        m_previewWidget->removeEventFilter(this);
     m_previewActions.clear();
     delete dialog;
 }
