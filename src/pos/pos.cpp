@@ -1,17 +1,17 @@
-#include "pos.h"
+#include "pos/pos.h"
 #include "ui_pos.h"
 
-#include "DBManager.h"
-#include "errordialog.h"
-#include "inventorymanagement.h"
-#include "itemtransactionsmodel.h"
-#include "managecustomers.h"
-#include "merchoradialog.h"
-#include "printrouting.h"
-#include "reportengine.h"
-#include "salesmanagement.h"
-#include "salestore.h"
-#include "utility.h"
+#include "catalogue/stockpicker.h"
+#include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/printrouting.h"
+#include "core/salestore.h"
+#include "core/utility.h"
+#include "pos/managecustomers.h"
+#include "reporting/saleshistorydialog.h"
+#include "widgets/errordialog.h"
+#include "widgets/merchoradialog.h"
+#include "widgets/reportengine.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -474,7 +474,7 @@ void CPOS::EnterItem()
 
 void CPOS::on_pushButtonLookUp_clicked()
 {
-    ui->lineEditBarCode->setText(InventoryManagement::PickBarCode());
+    ui->lineEditBarCode->setText(PickStockBarCode());
     SetFocusOnBarCode();
 }
 
@@ -671,13 +671,7 @@ void CPOS::on_pushCustomers_clicked()
 
 void CPOS::on_pushSales_clicked()
 {
-    auto* dialog = new MerchoraDialog(Utility::GetInstance()->GetMainWindow());
-    dialog->setModal(true);
-    auto* layout = new QGridLayout(dialog);
-    dialog->resize(800, 600);
-    layout->addWidget(new SalesManagement(dialog, true));
-    dialog->exec();
-    delete dialog;
+    ShowSalesHistoryDialog(Utility::GetInstance()->GetMainWindow());
     SetFocusOnBarCode();
 }
 
