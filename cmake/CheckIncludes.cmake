@@ -4,6 +4,7 @@
 #   a screen  (pos, catalogue, reporting, purchasing, settings) may include core, widgets, its own
 #             folder, and of another screen only the headers made for that purpose (below);
 #   app       may include everything.
+# core may not include headers of QtWidgets or QtPrintSupport either.
 # Run as: cmake -DSOURCE_DIR=<repo>/src -P CheckIncludes.cmake   (fails with every bad line listed)
 
 cmake_minimum_required(VERSION 3.16)
@@ -54,6 +55,13 @@ foreach(file IN LISTS files)
     endif()
     list(APPEND problems "${relative}: ${floor} may not include \"${header}\"")
   endforeach()
+  # core links no widgets; a module-qualified include would still find their headers.
+  if(floor STREQUAL "core")
+    file(STRINGS "${file}" widgetLines REGEX "^[ \t]*#[ \t]*include[ \t]*<Qt(Widgets|PrintSupport)/")
+    foreach(line IN LISTS widgetLines)
+      list(APPEND problems "${relative}: core may not include widgets: ${line}")
+    endforeach()
+  endif()
 endforeach()
 
 if(problems)
