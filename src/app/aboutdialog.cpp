@@ -1,9 +1,9 @@
-#include "aboutdialog.h"
+#include "app/aboutdialog.h"
 #include "ui_aboutdialog.h"
 
-#include "progress.h"
-#include "utility.h"
-#include "versionwebserviceclient.h"
+#include "app/versionwebserviceclient.h"
+#include "core/utility.h"
+#include "widgets/progress.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

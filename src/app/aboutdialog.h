@@ -1,7 +1,7 @@
 #ifndef ABOUTDIALOG_H
 #define ABOUTDIALOG_H
 
-#include "merchoradialog.h"
+#include "widgets/merchoradialog.h"
 
 #include <QPointer>
 #include <QUrl>

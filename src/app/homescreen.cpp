@@ -1,8 +1,8 @@
-#include "homescreen.h"
+#include "app/homescreen.h"
 #include "ui_homescreen.h"
 
-#include "homeoverview.h"
-#include "mainwindow.h"
+#include "app/mainwindow.h"
+#include "core/homeoverview.h"
 
 #include <QPointer>
 #include <QScroller>

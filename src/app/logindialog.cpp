@@ -1,9 +1,9 @@
-#include "logindialog.h"
+#include "app/logindialog.h"
 #include "ui_logindialog.h"
 
-#include "DBManager.h"
-#include "loginthrottle.h"
-#include "passwordhash.h"
+#include "core/DBManager.h"
+#include "core/loginthrottle.h"
+#include "core/passwordhash.h"
 
 #include <QPixmap>
 #include <QSqlError>

@@ -1,7 +1,7 @@
 #ifndef LOGINDIALOG_H
 #define LOGINDIALOG_H
 
-#include "merchoradialog.h"
+#include "widgets/merchoradialog.h"
 
 #include <QSqlDatabase>
 #include <QString>

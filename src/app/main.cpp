@@ -1,6 +1,6 @@
-#include "DBManager.h"
-#include "mainwindow.h"
-#include "utility.h"
+#include "app/mainwindow.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
 
 #include <QApplication>
 #include <QSettings>

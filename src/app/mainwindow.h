@@ -1,7 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "DBManager.h"
+#include "core/DBManager.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
-#include "manageusers.h"
+#include "app/manageusers.h"
 #include "ui_manageusers.h"
 
-#include "DBManager.h"
-#include "passwordhash.h"
-#include "userstore.h"
+#include "core/DBManager.h"
+#include "core/passwordhash.h"
+#include "core/userstore.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

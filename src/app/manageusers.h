@@ -1,7 +1,7 @@
 #ifndef MANAGEUSERS_H
 #define MANAGEUSERS_H
 
-#include "merchoradialog.h"
+#include "widgets/merchoradialog.h"
 
 #include <QModelIndex>
 #include <QString>

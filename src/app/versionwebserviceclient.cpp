@@ -1,7 +1,7 @@
-#include "versionwebserviceclient.h"
+#include "app/versionwebserviceclient.h"
 
-#include "progress.h"
-#include "utility.h"
+#include "core/utility.h"
+#include "widgets/progress.h"
 
 #include <QDebug>
 #include <QDesktopServices>

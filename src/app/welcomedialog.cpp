@@ -1,7 +1,7 @@
-#include "welcomedialog.h"
+#include "app/welcomedialog.h"
 #include "ui_welcomedialog.h"
 
-#include "utility.h"
+#include "core/utility.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
 #ifndef WELCOMEDIALOG_H
 #define WELCOMEDIALOG_H
 
-#include "merchoradialog.h"
+#include "widgets/merchoradialog.h"
 
 namespace Ui {
 class WelcomeDialog;

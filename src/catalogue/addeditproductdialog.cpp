@@ -1,10 +1,11 @@
-#include "addeditproductdialog.h"
+#include "catalogue/addeditproductdialog.h"
 #include "ui_addeditproductdialog.h"
 
-#include "DBManager.h"
-#include "errordialog.h"
-#include "productvalidation.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/productstore.h"
+#include "core/productvalidation.h"
+#include "core/utility.h"
+#include "widgets/errordialog.h"
 
 #include <QFileDialog>
 #include <QPixmap>
@@ -19,8 +20,6 @@
 namespace {
 
 const char NO_IMAGE[] = ":/resources/images/NoImageAvailable.jpg";
-// Code of a new row until its ID is known and becomes its code.
-const char CODE_PLACEHOLDER[] = "AAAAAAAAAAAAAAAAAAAA";
 
 QString BorderImageSheet(const QString& path)
 {
@@ -192,75 +191,31 @@ void AddEditProductDialog::on_buttonAdd_clicked()
     }
 }
 
+ProductRecord AddEditProductDialog::FormProduct(int categoryId, float taxRate) const
+{
+    ProductRecord product;
+    product.categoryId = categoryId;
+    product.code = ui->editCode->text();
+    product.name = ui->editName->text();
+    product.itemsPerUnit = ui->editItemsPerUnit->text();
+    product.description = ui->editDescription->text();
+    product.imageFile = m_imagePath;
+    product.taxRate = taxRate;
+    return product;
+}
+
 bool AddEditProductDialog::UpdateProduct(int categoryId, float taxRate)
 {
-    QSqlQuery query(CDBManager::GetInstance()->GetInventoryDataBase());
-    query.prepare(QStringLiteral(
-        "UPDATE tblProducts SET CATEGORY_ID = :category_id, PRODUCT_CODE = :code, NAME = :name, "
-        "ITEMS_PER_UNIT = :items, DESCRIPTION= :description, IMAGE_FILE= :image_file, "
-        "TAX_RATE = :tax_rate WHERE ID = :id"));
-    query.bindValue(QStringLiteral(":category_id"), categoryId);
-    query.bindValue(QStringLiteral(":code"), ui->editCode->text());
-    query.bindValue(QStringLiteral(":name"), ui->editName->text());
-    query.bindValue(QStringLiteral(":items"), ui->editItemsPerUnit->text());
-    query.bindValue(QStringLiteral(":description"), ui->editDescription->text());
-    query.bindValue(QStringLiteral(":image_file"), m_imagePath);
-    query.bindValue(QStringLiteral(":tax_rate"), StoredTaxRate(taxRate));
-    query.bindValue(QStringLiteral(":id"),
-                    m_productModel->index(m_editIndex.row(), ProductColumn::Id).data());
-    if (query.exec())
-        return true;
-    MERCHORA_LOG_DB_ERROR(query.lastError());
-    return false;
+    return UpdateProductRecord(CDBManager::GetInstance()->GetInventoryDataBase(),
+                               FormProduct(categoryId, taxRate),
+                               m_productModel->index(m_editIndex.row(), ProductColumn::Id).data());
 }
 
 bool AddEditProductDialog::InsertProduct(int categoryId, float taxRate, QString* code)
 {
-    QSqlDatabase& db = CDBManager::GetInstance()->GetInventoryDataBase();
-    QSqlQuery query(db);
-    // Outside the transaction: inside one SQLite ignores this pragma.
-    query.exec(QStringLiteral("PRAGMA foreign_keys = ON;"));
-
-    const bool autoGenerate = ui->checkAutoGenerate->isChecked();
-    *code = autoGenerate ? QString() : ui->editCode->text();
-
-    // The insert and the code update stand or fall together, so no placeholder row is left.
-    if (!db.transaction()) {
-        MERCHORA_LOG_DB_ERROR(db.lastError());
-        return false;
-    }
-    query.prepare(QStringLiteral(
-        "INSERT INTO tblProducts (CATEGORY_ID, PRODUCT_CODE, NAME, ITEMS_PER_UNIT, DESCRIPTION, "
-        "IMAGE_FILE, TAX_RATE) VALUES (:category_id, :product_code, :name, :items, :description, "
-        ":image_file, :tax_rate)"));
-    query.bindValue(QStringLiteral(":category_id"), categoryId);
-    query.bindValue(QStringLiteral(":product_code"),
-                    autoGenerate ? QString::fromLatin1(CODE_PLACEHOLDER) : ui->editCode->text());
-    query.bindValue(QStringLiteral(":name"), ui->editName->text());
-    query.bindValue(QStringLiteral(":items"), ui->editItemsPerUnit->text());
-    query.bindValue(QStringLiteral(":description"), ui->editDescription->text());
-    query.bindValue(QStringLiteral(":image_file"), m_imagePath);
-    query.bindValue(QStringLiteral(":tax_rate"), StoredTaxRate(taxRate));
-    bool ok = query.exec();
-
-    if (ok && autoGenerate) {
-        *code = query.lastInsertId().toString();
-        query.prepare(QStringLiteral("UPDATE tblProducts SET PRODUCT_CODE = ? WHERE ID = ?"));
-        query.addBindValue(*code);
-        query.addBindValue(*code);
-        ok = query.exec();
-    }
-    if (!ok) {
-        MERCHORA_LOG_DB_ERROR(query.lastError());
-        db.rollback();
-        return false;
-    }
-    if (!db.commit()) {
-        MERCHORA_LOG_DB_ERROR(db.lastError());
-        db.rollback();
-        return false;
-    }
-    return true;
+    return InsertProductRecord(CDBManager::GetInstance()->GetInventoryDataBase(),
+                               FormProduct(categoryId, taxRate), ui->checkAutoGenerate->isChecked(),
+                               code);
 }
 
 void AddEditProductDialog::on_buttonSelectImage_clicked()

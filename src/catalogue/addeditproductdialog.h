@@ -1,7 +1,8 @@
 #ifndef ADDEDITPRODUCTDIALOG_H
 #define ADDEDITPRODUCTDIALOG_H
 
-#include "merchoradialog.h"
+#include "core/productstore.h"
+#include "widgets/merchoradialog.h"
 
 #include <QMap>
 #include <QPersistentModelIndex>
@@ -38,6 +39,8 @@ public Q_SLOTS:
     void on_checkBoxCustomRate_toggled(bool checked);
 
 private:
+    // The form's values as the row to store.
+    ProductRecord FormProduct(int categoryId, float taxRate) const;
     // Shows a picture file as the product picture, drawn as the label's border image.
     void ShowImageFile(const QString& path);
     bool UpdateProduct(int categoryId, float taxRate);

@@ -1,12 +1,12 @@
-#include "addnewitemsbatch.h"
+#include "catalogue/addnewitemsbatch.h"
 #include "ui_addnewitemsbatch.h"
 
-#include "DBManager.h"
-#include "managevendors.h"
-#include "money.h"
-#include "productmanagement.h"
-#include "utility.h"
-#include "valuelimits.h"
+#include "catalogue/managevendors.h"
+#include "catalogue/productmanagement.h"
+#include "core/DBManager.h"
+#include "core/money.h"
+#include "core/utility.h"
+#include "core/valuelimits.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

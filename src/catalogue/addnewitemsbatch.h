@@ -1,7 +1,7 @@
 #ifndef ADDNEWITEMSBATCH_H
 #define ADDNEWITEMSBATCH_H
 
-#include "merchoradialog.h"
+#include "widgets/merchoradialog.h"
 
 #include <QDate>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "inventorymanagement.h"
+#include "catalogue/inventorymanagement.h"
 #include "ui_inventorymanagement.h"
 
-#include "DBManager.h"
-#include "addnewitemsbatch.h"
-#include "merchoradialog.h"
-#include "sqlsearch.h"
-#include "utility.h"
+#include "catalogue/addnewitemsbatch.h"
+#include "core/DBManager.h"
+#include "core/sqlsearch.h"
+#include "core/utility.h"
+#include "widgets/merchoradialog.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

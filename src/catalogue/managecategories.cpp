@@ -1,8 +1,8 @@
-#include "managecategories.h"
+#include "catalogue/managecategories.h"
 #include "ui_managecategories.h"
 
-#include "DBManager.h"
-#include "contactdirectory.h"
+#include "core/DBManager.h"
+#include "widgets/contactdirectory.h"
 
 #include <QItemSelectionModel>
 #include <QMessageBox>

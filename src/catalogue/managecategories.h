@@ -1,7 +1,7 @@
 #ifndef MANAGECATEGORIES_H
 #define MANAGECATEGORIES_H
 
-#include "merchoradialog.h"
+#include "widgets/merchoradialog.h"
 
 #include <QModelIndex>
 #include <QVariant>

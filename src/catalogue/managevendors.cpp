@@ -1,6 +1,6 @@
-#include "managevendors.h"
+#include "catalogue/managevendors.h"
 
-#include "DBManager.h"
+#include "core/DBManager.h"
 
 #include <QItemSelectionModel>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #ifndef MANAGEVENDORS_H
 #define MANAGEVENDORS_H
 
-#include "contactdirectory.h"
+#include "widgets/contactdirectory.h"
 
 // The vendors of the inventory database: adds, changes, removes and filters them. A vendor whose
 // stock items are in the inventory cannot be removed.

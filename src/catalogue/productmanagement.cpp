@@ -1,11 +1,11 @@
-#include "productmanagement.h"
+#include "catalogue/productmanagement.h"
 #include "ui_productmanagement.h"
 
-#include "DBManager.h"
-#include "addeditproductdialog.h"
-#include "merchoradialog.h"
-#include "productvalidation.h"
-#include "utility.h"
+#include "catalogue/addeditproductdialog.h"
+#include "core/DBManager.h"
+#include "core/productvalidation.h"
+#include "core/utility.h"
+#include "widgets/merchoradialog.h"
 
 #include <QEvent>
 #include <QGridLayout>

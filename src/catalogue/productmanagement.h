@@ -1,7 +1,7 @@
 #ifndef PRODUCTMANAGEMENT_H
 #define PRODUCTMANAGEMENT_H
 
-#include "sqlsearch.h"
+#include "core/sqlsearch.h"
 
 #include <QModelIndex>
 #include <QScrollArea>

@@ -1,4 +1,4 @@
-#include "managecustomers.h"
+#include "pos/managecustomers.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

@@ -1,7 +1,7 @@
 #ifndef MANAGECUSTOMERS_H
 #define MANAGECUSTOMERS_H
 
-#include "contactdirectory.h"
+#include "widgets/contactdirectory.h"
 
 // The customers of the inventory database: adds, changes, removes and filters them. Opened in
 // select mode it also hands the chosen customer back to the sales screen.

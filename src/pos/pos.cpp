@@ -1,17 +1,17 @@
-#include "pos.h"
+#include "pos/pos.h"
 #include "ui_pos.h"
 
-#include "DBManager.h"
-#include "errordialog.h"
-#include "inventorymanagement.h"
-#include "itemtransactionsmodel.h"
-#include "managecustomers.h"
-#include "merchoradialog.h"
-#include "printrouting.h"
-#include "reportengine.h"
-#include "salesmanagement.h"
-#include "salestore.h"
-#include "utility.h"
+#include "catalogue/stockpicker.h"
+#include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/printrouting.h"
+#include "core/salestore.h"
+#include "core/utility.h"
+#include "pos/managecustomers.h"
+#include "reporting/saleshistorydialog.h"
+#include "widgets/errordialog.h"
+#include "widgets/merchoradialog.h"
+#include "widgets/reportengine.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -504,7 +504,7 @@ void CPOS::on_pushButtonLookUp_clicked()
 {
     // Every window the screen opens is parented to the full-screen dialog that hosts it: a
     // window parented to the main window opens behind the till, out of reach.
-    ui->lineEditBarCode->setText(InventoryManagement::PickBarCode(window()));
+    ui->lineEditBarCode->setText(PickStockBarCode(window()));
     SetFocusOnBarCode();
 }
 
@@ -701,14 +701,7 @@ void CPOS::on_pushCustomers_clicked()
 
 void CPOS::on_pushSales_clicked()
 {
-    auto* dialog = new MerchoraDialog(window());
-    dialog->setWindowTitle(tr("Sales"));
-    dialog->setModal(true);
-    auto* layout = new QGridLayout(dialog);
-    dialog->resize(800, 600);
-    layout->addWidget(new SalesManagement(dialog, true));
-    dialog->exec();
-    delete dialog;
+    ShowSalesHistoryDialog(window());
     SetFocusOnBarCode();
 }
 

@@ -1,10 +1,10 @@
 #ifndef POS_H
 #define POS_H
 
-#include "posbuttons.h"
-#include "salepricing.h"
-#include "salestore.h"
-#include "smallreceipt.h"
+#include "core/salepricing.h"
+#include "core/salestore.h"
+#include "pos/posbuttons.h"
+#include "pos/smallreceipt.h"
 
 #include <QFont>
 #include <QHash>

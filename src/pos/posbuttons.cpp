@@ -1,7 +1,7 @@
-#include "posbuttons.h"
+#include "pos/posbuttons.h"
 
-#include "DBManager.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "possettings.h"
+#include "pos/possettings.h"
 #include "ui_possettings.h"
 
-#include "posbuttons.h"
-#include "utility.h"
+#include "core/utility.h"
+#include "pos/posbuttons.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "smallreceipt.h"
+#include "pos/smallreceipt.h"
 
-#include "utility.h"
+#include "core/utility.h"
 
 #include <QCoreApplication>
 #include <QFont>

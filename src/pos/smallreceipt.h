@@ -1,7 +1,7 @@
 #ifndef SMALLRECEIPT_H
 #define SMALLRECEIPT_H
 
-#include "money.h"
+#include "core/money.h"
 
 #include <QDateTime>
 #include <QImage>

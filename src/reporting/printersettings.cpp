@@ -1,7 +1,7 @@
-#include "printersettings.h"
+#include "reporting/printersettings.h"
 #include "ui_printersettings.h"
 
-#include "utility.h"
+#include "core/utility.h"
 
 #include <QPrinterInfo>
 #include <QScroller>

@@ -1,9 +1,9 @@
-#include "salesmanagement.h"
+#include "reporting/salesmanagement.h"
 #include "ui_salesmanagement.h"
 
-#include "DBManager.h"
-#include "errordialog.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
+#include "widgets/errordialog.h"
 
 #include <QHeaderView>
 #include <QMessageBox>

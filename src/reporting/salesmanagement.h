@@ -1,7 +1,7 @@
 #ifndef SALESMANAGEMENT_H
 #define SALESMANAGEMENT_H
 
-#include "sqlsearch.h"
+#include "core/sqlsearch.h"
 
 #include <QDate>
 #include <QModelIndex>

@@ -1,10 +1,10 @@
 #include "modaldialoghandler.h"
 #include "testenvironment.h"
 
-#include "aboutdialog.h"
-#include "progress.h"
-#include "utility.h"
-#include "versionwebserviceclient.h"
+#include "app/aboutdialog.h"
+#include "app/versionwebserviceclient.h"
+#include "core/utility.h"
+#include "widgets/progress.h"
 
 #include <QDesktopServices>
 #include <QDir>

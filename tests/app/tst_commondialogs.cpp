@@ -1,11 +1,11 @@
 #include "modaldialoghandler.h"
 #include "testenvironment.h"
 
-#include "errordialog.h"
-#include "merchoradialog.h"
-#include "progress.h"
-#include "utility.h"
-#include "welcomedialog.h"
+#include "app/welcomedialog.h"
+#include "core/utility.h"
+#include "widgets/errordialog.h"
+#include "widgets/merchoradialog.h"
+#include "widgets/progress.h"
 
 #include <QCheckBox>
 #include <QDebug>

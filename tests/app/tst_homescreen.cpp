@@ -2,11 +2,11 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "homeoverview.h"
-#include "homescreen.h"
-#include "mainwindow.h"
-#include "utility.h"
+#include "app/homescreen.h"
+#include "app/mainwindow.h"
+#include "core/DBManager.h"
+#include "core/homeoverview.h"
+#include "core/utility.h"
 
 #include <QDir>
 #include <QDockWidget>

@@ -2,16 +2,16 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "errordialog.h"
-#include "homescreen.h"
-#include "logindialog.h"
-#include "mainwindow.h"
-#include "merchoradialog.h"
-#include "passwordhash.h"
-#include "qposdialog.h"
-#include "utility.h"
-#include "welcomedialog.h"
+#include "app/homescreen.h"
+#include "app/logindialog.h"
+#include "app/mainwindow.h"
+#include "app/welcomedialog.h"
+#include "core/DBManager.h"
+#include "core/passwordhash.h"
+#include "core/utility.h"
+#include "widgets/errordialog.h"
+#include "widgets/merchoradialog.h"
+#include "widgets/qposdialog.h"
 
 #include <QAction>
 #include <QCheckBox>

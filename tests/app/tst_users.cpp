@@ -2,11 +2,11 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "logindialog.h"
-#include "loginthrottle.h"
-#include "manageusers.h"
-#include "passwordhash.h"
+#include "app/logindialog.h"
+#include "app/manageusers.h"
+#include "core/DBManager.h"
+#include "core/loginthrottle.h"
+#include "core/passwordhash.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,9 +2,9 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "managecategories.h"
-#include "managecustomers.h"
-#include "managevendors.h"
+#include "catalogue/managecategories.h"
+#include "catalogue/managevendors.h"
+#include "pos/managecustomers.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -2,11 +2,11 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "addeditproductdialog.h"
-#include "errordialog.h"
-#include "productmanagement.h"
-#include "utility.h"
+#include "catalogue/addeditproductdialog.h"
+#include "catalogue/productmanagement.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
+#include "widgets/errordialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

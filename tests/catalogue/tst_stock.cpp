@@ -2,11 +2,11 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "addnewitemsbatch.h"
-#include "inventorymanagement.h"
-#include "productmanagement.h"
-#include "utility.h"
+#include "catalogue/addnewitemsbatch.h"
+#include "catalogue/inventorymanagement.h"
+#include "catalogue/productmanagement.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
 
 #include <QCheckBox>
 #include <QComboBox>

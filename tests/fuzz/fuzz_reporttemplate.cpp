@@ -2,7 +2,7 @@
 // expansion of its value, printing condition and highlighting rules. The raw bytes also go
 // straight to the expansion, so expressions get exercised when the XML is not well-formed.
 
-#include "reporttemplate.h"
+#include "core/reporttemplate.h"
 
 #include <QCoreApplication>
 

@@ -3,12 +3,12 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "itemtransactionsmodel.h"
-#include "pos.h"
-#include "qposdialog.h"
-#include "salesmanagement.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/utility.h"
+#include "pos/pos.h"
+#include "reporting/salesmanagement.h"
+#include "widgets/qposdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "posbuttons.h"
-#include "possettings.h"
-#include "utility.h"
+#include "core/utility.h"
+#include "pos/posbuttons.h"
+#include "pos/possettings.h"
 
 #include <QDir>
 #include <QFrame>

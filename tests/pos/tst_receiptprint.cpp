@@ -4,10 +4,10 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "itemtransactionsmodel.h"
-#include "pos.h"
-#include "qposdialog.h"
-#include "utility.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/utility.h"
+#include "pos/pos.h"
+#include "widgets/qposdialog.h"
 
 #include <QDesktopServices>
 #include <QDir>

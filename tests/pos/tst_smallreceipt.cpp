@@ -3,11 +3,11 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "itemtransactionsmodel.h"
-#include "pos.h"
-#include "smallreceipt.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/utility.h"
+#include "pos/pos.h"
+#include "pos/smallreceipt.h"
 
 #include <QDir>
 #include <QFile>

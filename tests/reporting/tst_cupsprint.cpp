@@ -15,11 +15,11 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "itemtransactionsmodel.h"
-#include "pos.h"
-#include "printersettings.h"
-#include "qposdialog.h"
-#include "utility.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/utility.h"
+#include "pos/pos.h"
+#include "reporting/printersettings.h"
+#include "widgets/qposdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

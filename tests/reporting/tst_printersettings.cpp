@@ -1,8 +1,8 @@
 #include "testenvironment.h"
 
-#include "printersettings.h"
-#include "printrouting.h"
-#include "utility.h"
+#include "core/printrouting.h"
+#include "core/utility.h"
+#include "reporting/printersettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "salesmanagement.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
+#include "reporting/salesmanagement.h"
 
 #include <QDateEdit>
 #include <QDialog>

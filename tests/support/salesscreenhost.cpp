@@ -1,7 +1,7 @@
 #include "salesscreenhost.h"
 
-#include "pos.h"
-#include "qposdialog.h"
+#include "pos/pos.h"
+#include "widgets/qposdialog.h"
 
 #include <QDir>
 #include <QFile>

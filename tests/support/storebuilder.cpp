@@ -1,8 +1,8 @@
 #include "storebuilder.h"
 
-#include "DBManager.h"
-#include "schema.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/schema.h"
+#include "core/utility.h"
 
 #include <QDebug>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "loginthrottle.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/loginthrottle.h"
+#include "core/utility.h"
 
 #include <QDir>
 #include <QSettings>

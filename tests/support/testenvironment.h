@@ -1,7 +1,7 @@
 #ifndef TESTENVIRONMENT_H
 #define TESTENVIRONMENT_H
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +36,21 @@ void finishPendingAnimations();
 
 } // namespace TestSupport
 
+// Test main for a test of the core floor: isolated folders, no widgets, then the Qt Test run.
+#define MERCHORA_TEST_GUILESS_MAIN(TestObject)                                                     \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        TestSupport::IsolatedEnvironment environment;                                              \
+        QCoreApplication app(argc, argv);                                                          \
+        TestObject testObject;                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&testObject, argc, argv);                                              \
+    }
+
+// The mains below need the widgets: a test linked without them has only the one above.
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+
 // Test main: isolated folders, offscreen platform, then the Qt Test run.
 #define MERCHORA_TEST_MAIN(TestObject)                                                             \
     int main(int argc, char** argv)                                                                \
@@ -67,5 +82,7 @@ void finishPendingAnimations();
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&testObject, argc, argv);                                              \
     }
+
+#endif // QT_WIDGETS_LIB
 
 #endif // TESTENVIRONMENT_H

@@ -12,8 +12,8 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
 
 #include <QCoreApplication>
 #include <QDir>

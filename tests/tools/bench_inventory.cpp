@@ -8,10 +8,10 @@
 #include "salesscreenhost.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "inventorymanagement.h"
-#include "productmanagement.h"
-#include "utility.h"
+#include "catalogue/inventorymanagement.h"
+#include "catalogue/productmanagement.h"
+#include "core/DBManager.h"
+#include "core/utility.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

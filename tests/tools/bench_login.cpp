@@ -8,8 +8,8 @@
 
 #include "testenvironment.h"
 
-#include "passwordhash.h"
-#include "userstore.h"
+#include "core/passwordhash.h"
+#include "core/userstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

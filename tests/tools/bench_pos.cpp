@@ -10,12 +10,12 @@
 #include "storebuilder.h"
 #include "testenvironment.h"
 
-#include "DBManager.h"
-#include "itemtransactionsmodel.h"
-#include "pos.h"
-#include "qposdialog.h"
-#include "salepricing.h"
-#include "utility.h"
+#include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/salepricing.h"
+#include "core/utility.h"
+#include "pos/pos.h"
+#include "widgets/qposdialog.h"
 
 #include <QApplication>
 #include <QDateTime>

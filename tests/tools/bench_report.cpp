@@ -10,9 +10,9 @@
 
 #include "testenvironment.h"
 
-#include "reportengine.h"
-#include "reportlayout.h"
-#include "reporttemplate.h"
+#include "core/reportlayout.h"
+#include "core/reporttemplate.h"
+#include "widgets/reportengine.h"
 
 #include <QApplication>
 #include <QDir>

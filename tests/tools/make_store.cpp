@@ -4,8 +4,8 @@
 //   merchora_make_store OUT.mercdb [--products N] [--batches M] [--vendors V] [--categories C]
 //                       [--sales S --sales-out SALES.mercdb]
 
-#include "schema.h"
-#include "utility.h"
+#include "core/schema.h"
+#include "core/utility.h"
 
 #include <QCoreApplication>
 #include <QDate>
