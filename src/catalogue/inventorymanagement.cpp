@@ -7,7 +7,6 @@
 #include "core/utility.h"
 #include "widgets/merchoradialog.h"
 
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMessageBox>
@@ -148,13 +147,8 @@ InventoryManagement::~InventoryManagement()
 
 QString InventoryManagement::PickBarCode(QWidget* parent)
 {
-    MerchoraDialog dialog(parent ? parent : Utility::GetInstance()->GetMainWindow());
-    dialog.setWindowTitle(tr("Select Stock Item"));
-    auto* layout = new QGridLayout(&dialog);
-    dialog.resize(800, 600);
-    dialog.setModal(true);
-    auto* picker = new InventoryManagement(&dialog, true);
-    layout->addWidget(picker);
+    ScreenDialog dialog(parent, tr("Select Stock Item"), QSize(800, 600));
+    auto* picker = dialog.SetScreen(new InventoryManagement(&dialog, true));
     dialog.exec();
     return picker->GetSelectedBarCode();
 }

@@ -8,7 +8,6 @@
 #include "widgets/merchoradialog.h"
 
 #include <QEvent>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMessageBox>
@@ -87,17 +86,10 @@ ProductManagement::~ProductManagement()
 
 QString ProductManagement::PickProduct(const QSize& size)
 {
-    auto* dialog = new MerchoraDialog(Utility::GetInstance()->GetMainWindow());
-    dialog->setWindowTitle(tr("Select Product"));
-    dialog->setModal(true);
-    auto* layout = new QGridLayout(dialog);
-    dialog->resize(size);
-    auto* screen = new ProductManagement(dialog, true);
-    layout->addWidget(screen);
-    dialog->exec();
-    const QString code = screen->GetSelectedProductCode();
-    delete dialog;
-    return code;
+    ScreenDialog dialog(nullptr, tr("Select Product"), size);
+    auto* screen = dialog.SetScreen(new ProductManagement(&dialog, true));
+    dialog.exec();
+    return screen->GetSelectedProductCode();
 }
 
 void ProductManagement::Reload()

@@ -10,7 +10,6 @@
 #include "pos/managecustomers.h"
 #include "reporting/saleshistorydialog.h"
 #include "widgets/errordialog.h"
-#include "widgets/merchoradialog.h"
 #include "widgets/reportengine.h"
 
 #include <QDateTime>
@@ -18,7 +17,6 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>

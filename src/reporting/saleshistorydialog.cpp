@@ -4,16 +4,10 @@
 #include "widgets/merchoradialog.h"
 
 #include <QCoreApplication>
-#include <QGridLayout>
 
 void ShowSalesHistoryDialog(QWidget* parent)
 {
-    auto* dialog = new MerchoraDialog(parent);
-    dialog->setWindowTitle(QCoreApplication::translate("CPOS", "Sales"));
-    dialog->setModal(true);
-    auto* layout = new QGridLayout(dialog);
-    dialog->resize(800, 600);
-    layout->addWidget(new SalesManagement(dialog, true));
-    dialog->exec();
-    delete dialog;
+    ScreenDialog dialog(parent, QCoreApplication::translate("CPOS", "Sales"), QSize(800, 600));
+    dialog.SetScreen(new SalesManagement(&dialog, true));
+    dialog.exec();
 }

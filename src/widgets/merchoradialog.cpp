@@ -1,5 +1,8 @@
 #include "widgets/merchoradialog.h"
 
+#include "core/utility.h"
+
+#include <QGridLayout>
 #include <QResizeEvent>
 #include <QShowEvent>
 
@@ -25,4 +28,18 @@ void MerchoraDialog::showEvent(QShowEvent* event)
     activateWindow();
     QDialog::showEvent(event);
     CentreWindowOn(this, parentWidget());
+}
+
+ScreenDialog::ScreenDialog(QWidget* parent, const QString& title, const QSize& size)
+    : MerchoraDialog(parent ? parent : Utility::GetInstance()->GetMainWindow())
+{
+    setWindowTitle(title);
+    setModal(true);
+    new QGridLayout(this);
+    resize(size);
+}
+
+void ScreenDialog::AddScreen(QWidget* screen)
+{
+    layout()->addWidget(screen);
 }

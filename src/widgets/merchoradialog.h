@@ -20,4 +20,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
+// A modal dialog that shows one screen (a picker or a list) filling it, as the screens open each
+// other: a title, a size and a parent (the main window when none is given).
+class ScreenDialog : public MerchoraDialog
+{
+    Q_OBJECT
+
+public:
+    ScreenDialog(QWidget* parent, const QString& title, const QSize& size);
+    // Places the screen, built with this dialog as its parent, and returns it.
+    template <typename Screen> Screen* SetScreen(Screen* screen)
+    {
+        AddScreen(screen);
+        return screen;
+    }
+
+private:
+    void AddScreen(QWidget* screen);
+};
+
 #endif // MERCHORADIALOG_H
