@@ -51,18 +51,22 @@ void finishPendingAnimations();
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 
+// The body of the test mains with widgets: isolated folders, offscreen platform, the Qt Test run.
+#define MERCHORA_RUN_TESTS(TestObject, argc, argv)                                                 \
+    TestSupport::IsolatedEnvironment environment;                                                  \
+    QApplication app(argc, argv);                                                                  \
+    app.setAttribute(Qt::AA_Use96Dpi, true);                                                       \
+    TestObject testObject;                                                                         \
+    QTEST_SET_MAIN_SOURCE_PATH                                                                     \
+    const int result = QTest::qExec(&testObject, argc, argv);                                      \
+    TestSupport::finishPendingAnimations();                                                        \
+    return result;
+
 // Test main: isolated folders, offscreen platform, then the Qt Test run.
 #define MERCHORA_TEST_MAIN(TestObject)                                                             \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
-        TestSupport::IsolatedEnvironment environment;                                              \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        TestObject testObject;                                                                     \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        const int result = QTest::qExec(&testObject, argc, argv);                                  \
-        TestSupport::finishPendingAnimations();                                                    \
-        return result;                                                                             \
+        MERCHORA_RUN_TESTS(TestObject, argc, argv)                                                 \
     }
 
 // Test main for a test that also runs its own executable as a child process (a process to kill in
@@ -75,12 +79,7 @@ void finishPendingAnimations();
             QCoreApplication app(argc, argv);                                                      \
             return childMain(QCoreApplication::arguments().mid(2));                                \
         }                                                                                          \
-        TestSupport::IsolatedEnvironment environment;                                              \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        TestObject testObject;                                                                     \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&testObject, argc, argv);                                              \
+        MERCHORA_RUN_TESTS(TestObject, argc, argv)                                                 \
     }
 
 #endif // QT_WIDGETS_LIB
