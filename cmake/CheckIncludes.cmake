@@ -26,6 +26,8 @@ set(ALLOWED_app ${FLOORS})
 # Headers through which one screen opens another.
 set(PUBLIC_SCREEN_HEADERS
   catalogue/stockpicker.h
+  pos/possettingspanel.h
+  reporting/printersettingspanel.h
   reporting/saleshistorydialog.h)
 
 file(GLOB_RECURSE files "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")

@@ -16,6 +16,7 @@
 #include "pos/managecustomers.h"
 #include "pos/pos.h"
 #include "reporting/salesmanagement.h"
+#include "settings/settings.h"
 #include "widgets/errordialog.h"
 #include "widgets/merchoradialog.h"
 #include "widgets/qposdialog.h"
@@ -172,6 +173,9 @@ void MainWindow::EnterLockedState()
         WelcomeDialog welcome(this);
         welcome.setModal(true);
         welcome.exec();
+        Settings settingsDialog(this);
+        settingsDialog.setModal(true);
+        settingsDialog.exec();
         utility->SetLoggedInUser(QString::fromLatin1(NO_LOGGED_IN_USER));
         ApplyStoredTheme();
     }
@@ -396,6 +400,7 @@ void MainWindow::on_actionManage_Users_triggered()
 
 void MainWindow::on_actionSettings_triggered()
 {
+    RunModal<Settings>(this);
     ApplyStoredTheme();
 }
 

@@ -9,12 +9,14 @@
 #include "core/DBManager.h"
 #include "core/passwordhash.h"
 #include "core/utility.h"
+#include "settings/settings.h"
 #include "widgets/errordialog.h"
 #include "widgets/merchoradialog.h"
 #include "widgets/qposdialog.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QToolBar>
@@ -42,6 +45,7 @@ private Q_SLOTS:
 
     void firstStartWithoutDatabasesOpensFullAccess();
     void closingWelcomeWithoutTickKeepsFirstStart();
+    void settingsDialogThemeAppliedAfterClose();
     void noAdministratorShowsAdvisoryThenFullAccess();
     void silencedAdvisoryIsNotShownAgain();
     void loginDialogCountsFailuresThenAdminGetsFullAccess();
@@ -153,6 +157,13 @@ void MainWindowTest::firstStartWithoutDatabasesOpensFullAccess()
             TestSupport::clickButtonWithText(welcome, QStringLiteral("Close"));
         },
         QStringLiteral("welcome dialog"));
+    // Then the settings dialog, once.
+    m_dialogs.expect(
+        [](QWidget* w) {
+            QVERIFY(qobject_cast<Settings*>(w));
+            static_cast<QDialog*>(w)->reject();
+        },
+        QStringLiteral("settings dialog"));
     auto window = makeWindow();
     QVERIFY(m_dialogs.waitUntilDone());
 
@@ -195,9 +206,37 @@ void MainWindowTest::closingWelcomeWithoutTickKeepsFirstStart()
     m_dialogs.expect(
         [](QWidget* w) { TestSupport::clickButtonWithText(w, QStringLiteral("Close")); },
         QStringLiteral("welcome dialog"));
+    m_dialogs.expect([](QWidget* w) { static_cast<QDialog*>(w)->reject(); },
+                     QStringLiteral("settings dialog"));
     auto window = makeWindow();
     QVERIFY(m_dialogs.waitUntilDone());
     QVERIFY(!Utility::GetInstance()->GetSettings()->contains(QStringLiteral("FIRST_TIME_START")));
+}
+
+// The theme chosen in the settings dialog takes effect when it closes.
+void MainWindowTest::settingsDialogThemeAppliedAfterClose()
+{
+    skipFirstStart();
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("theme"),
+                                                    QStringLiteral("light"));
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("err_msg_5"), true);
+    auto window = makeWindow();
+    const QString light = window->styleSheet();
+    m_dialogs.expect(
+        [](QWidget* w) {
+            w->findChild<QRadioButton*>(QStringLiteral("radioDarkTheme"))->setChecked(true);
+            w->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))
+                ->button(QDialogButtonBox::Ok)
+                ->click();
+        },
+        QStringLiteral("settings dialog"));
+    child<QAction>(window.get(), "actionSettings")->setEnabled(true);
+    child<QAction>(window.get(), "actionSettings")->trigger();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(Utility::GetInstance()->ReadString(QStringLiteral("theme")), QStringLiteral("dark"));
+    QVERIFY(window->styleSheet() != light);
+    QVERIFY(window->styleSheet().contains(QStringLiteral("#323232")));
+    QVERIFY(!child<QAction>(window.get(), "action_Dark_Theme")->isEnabled());
 }
 
 void MainWindowTest::noAdministratorShowsAdvisoryThenFullAccess()
@@ -719,6 +758,10 @@ void MainWindowTest::entriesOpenTheirDialogs_data()
                            << "ManageUsers";
     QTest::newRow("about") << "actionAbout_Merchora_Lite"
                            << "AboutDialog";
+    QTest::newRow("settings menu") << "actionSettings"
+                                   << "Settings";
+    QTest::newRow("settings home screen") << "pushSettings"
+                                          << "Settings";
     QTest::newRow("sales screen menu") << "actionLanuch_POS"
                                        << "QPOSDialog";
     QTest::newRow("sales screen button") << "pushPointOfSale"
