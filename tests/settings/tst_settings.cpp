@@ -66,7 +66,8 @@ private Q_SLOTS:
     void invalidRateKeepsDialogOnTaxTab_data();
     void invalidRateKeepsDialogOnTaxTab();
     void validRatesStoredAndDialogCloses();
-    void dateFormatFromDayFirstLocale();
+    void dateFormatFromLocale_data();
+    void dateFormatFromLocale();
     void smallReceiptByDefault();
     void cancelStoresNothing();
     void companyDetailsReachReceipts();
@@ -157,23 +158,36 @@ void SettingsTest::validRatesStoredAndDialogCloses()
     QCOMPARE(settings()->value(QStringLiteral("enable_tax")).toBool(), true);
 }
 
-void SettingsTest::dateFormatFromDayFirstLocale()
+void SettingsTest::dateFormatFromLocale_data()
 {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("day first") << QLocale(QLocale::German, QLocale::Germany) << "DD/MM/YYYY";
+    QTest::newRow("month first") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                 << "MM/DD/YYYY";
+    QTest::newRow("year first") << QLocale(QLocale::Chinese, QLocale::China) << "YYYY/MM/DD";
+}
+
+// The first opening stores the date order of the locale; a stored format wins afterwards.
+void SettingsTest::dateFormatFromLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, stored);
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(locale);
     {
         Settings dialog;
-        QCOMPARE(settings()->value(QStringLiteral("DATE_FORMAT")).toString(),
-                 QStringLiteral("DD/MM/YYYY"));
-        QCOMPARE(child<QComboBox>(&dialog, "comboDateFormat")->currentText(),
-                 QStringLiteral("DD/MM/YYYY"));
+        QCOMPARE(settings()->value(QStringLiteral("DATE_FORMAT")).toString(), stored);
+        QCOMPARE(child<QComboBox>(&dialog, "comboDateFormat")->currentText(), stored);
     }
-    // A stored format wins over the locale.
-    settings()->setValue(QStringLiteral("DATE_FORMAT"), QStringLiteral("MM/DD/YYYY"));
+    settings()->setValue(QStringLiteral("DATE_FORMAT"), stored == QLatin1String("MM/DD/YYYY")
+                                                            ? QStringLiteral("DD/MM/YYYY")
+                                                            : QStringLiteral("MM/DD/YYYY"));
+    const QString kept = settings()->value(QStringLiteral("DATE_FORMAT")).toString();
     {
         Settings dialog;
-        QCOMPARE(child<QComboBox>(&dialog, "comboDateFormat")->currentText(),
-                 QStringLiteral("MM/DD/YYYY"));
+        QCOMPARE(child<QComboBox>(&dialog, "comboDateFormat")->currentText(), kept);
+        QCOMPARE(settings()->value(QStringLiteral("DATE_FORMAT")).toString(), kept);
     }
     QLocale::setDefault(before);
 }
