@@ -147,6 +147,8 @@ void SettingsTest::validRatesStoredAndDialogCloses()
     QVERIFY(child<QCheckBox>(&dialog, "checkEnableTax")->isChecked());
     QCOMPARE(child<QLineEdit>(&dialog, "editTaxName")->text(), QString());
     child<QLineEdit>(&dialog, "editTaxRateB")->setText(QStringLiteral("12.25"));
+    // The currency symbol takes 4 characters at most.
+    QTest::keyClicks(child<QLineEdit>(&dialog, "editCurrencySymbol"), QStringLiteral("EURO$"));
     pressOk(&dialog);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -156,6 +158,8 @@ void SettingsTest::validRatesStoredAndDialogCloses()
     QCOMPARE(settings()->value(QStringLiteral("SALES_TAX_RATE_C")).toString(), QStringLiteral("0"));
     QCOMPARE(settings()->value(QStringLiteral("SALES_TAX_NAME")).toString(), QString());
     QCOMPARE(settings()->value(QStringLiteral("enable_tax")).toBool(), true);
+    QCOMPARE(settings()->value(QStringLiteral("CURRENCY_SYMBOL")).toString(),
+             QStringLiteral("EURO"));
 }
 
 void SettingsTest::dateFormatFromLocale_data()
