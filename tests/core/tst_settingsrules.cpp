@@ -89,13 +89,6 @@ void SettingsRulesTest::valuesInSavingOrder()
     QCOMPARE(SettingsValuesAfterPages(input),
              (SettingValues{{QStringLiteral("theme"), QStringLiteral("dark")},
                             {QStringLiteral("IMAGES_FOLDER"), QStringLiteral("/tmp/images")}}));
-
-    input.subItemsMode = false;
-    input.smallReceipt = true;
-    input.darkTheme = false;
-    QCOMPARE(SettingsValuesBeforePages(input).at(4).second, QVariant(QStringLiteral("n")));
-    QCOMPARE(SettingsValuesBeforePages(input).at(7).second, QVariant(1));
-    QCOMPARE(SettingsValuesAfterPages(input).at(0).second, QVariant(QStringLiteral("light")));
 }
 
 MERCHORA_TEST_GUILESS_MAIN(SettingsRulesTest)

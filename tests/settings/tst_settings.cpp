@@ -100,9 +100,6 @@ void SettingsTest::invalidRateKeepsDialogOnTaxTab_data()
     QTest::newRow("a empty, c bad")
         << QStringList{"", "5", "7,5"}
         << "Tax rate A is invalid. Please enter numeric (0 to 99.99) value.";
-    QTest::newRow("c three decimals")
-        << QStringList{"1", "2", "7.125"}
-        << "Tax rate C is invalid. Please enter numeric (0 to 99.99) value.";
 }
 
 // Company details and theme are stored before the tax page is checked; the tax keys are not.
