@@ -75,6 +75,7 @@ private Q_SLOTS:
     void backupWithoutDestinationAsksForFolderAndCopiesSharedFolderOnce();
     void backupKeepsExistingFilesWithYesToAll();
     void mainWindowEntriesOpenDialogsOrSayNotAvailable();
+    void screenshots();
 
 private:
     QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
@@ -287,6 +288,40 @@ void DatabasesTest::mainWindowEntriesOpenDialogsOrSayNotAvailable()
         QCOMPARE(text, QStringLiteral("This part of the program is not available yet."));
     }
     Utility::GetInstance()->SetMainWindow(nullptr);
+}
+
+// Pictures of both dialogs in both themes, written only when MERCHORA_SCREENSHOT_DIR is set.
+void DatabasesTest::screenshots()
+{
+    const QString folder = qEnvironmentVariable("MERCHORA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("MERCHORA_SCREENSHOT_DIR is not set");
+    QDir().mkpath(folder);
+    // The labels read the settings only: a shop's own folder reads better than a test folder.
+    setSetting(SettingKey::SALES_DATA_FOLDER_PATH, QStringLiteral("/home/shop/MerchoraData"));
+    setSetting(SettingKey::ACTIVE_SALES_DB, QStringLiteral("merchorasales20260305091500.mercdb"));
+    setSetting(SettingKey::INVENTORY_DATA_FOLDER_PATH, QStringLiteral("/home/shop/MerchoraData"));
+    setSetting(SettingKey::ACTIVE_INVENTORY_DB,
+               QStringLiteral("merchorainventory20260305091500.mercdb"));
+
+    for (const bool dark : {true, false}) {
+        const QString suffix = dark ? QString() : QStringLiteral("-light");
+        ManageDatabases databases;
+        databases.setStyleSheet(TestSupport::themeSheet(dark));
+        databases.findChild<QLineEdit*>(QStringLiteral("lineEditInventoryFolder"))
+            ->setText(QStringLiteral("/home/shop/NewShop"));
+        databases.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&databases));
+        QVERIFY(databases.grab().save(folder + QStringLiteral("/databases%1.png").arg(suffix)));
+
+        Backupdialog backup;
+        backup.setStyleSheet(TestSupport::themeSheet(dark));
+        backup.findChild<QLineEdit*>(QStringLiteral("lineEditDestination"))
+            ->setText(QStringLiteral("/media/usb/shop-backup"));
+        backup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&backup));
+        QVERIFY(backup.grab().save(folder + QStringLiteral("/backup%1.png").arg(suffix)));
+    }
 }
 
 MERCHORA_TEST_MAIN(DatabasesTest)
