@@ -2,8 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/backupdialog.h"
 #include "app/homescreen.h"
 #include "app/logindialog.h"
+#include "app/managedatabases.h"
 #include "app/manageusers.h"
 #include "app/welcomedialog.h"
 #include "catalogue/addeditproductdialog.h"
@@ -358,19 +360,67 @@ void MainWindow::on_actionManager_Customers_triggered()
     RunModal<ManageCustomers>(this, false);
 }
 
-// The purchase and report screens, backup, database selection and product import and export
-// open here as each of them is added to the program.
-void MainWindow::on_pushPurchaseManagement_clicked() {}
-void MainWindow::on_actionManage_Purchase_triggered() {}
-void MainWindow::on_actionAdd_New_Purchase_Order_triggered() {}
-void MainWindow::on_pushReportManagement_clicked() {}
-void MainWindow::on_actionReports_Management_triggered() {}
-void MainWindow::on_action_Backup_triggered() {}
-void MainWindow::on_actionDatabases_triggered() {}
-void MainWindow::on_actionNormal_Export_triggered() {}
-void MainWindow::on_actionExport_for_Scanner_triggered() {}
-void MainWindow::on_actionImport_with_Codes_triggered() {}
-void MainWindow::on_actionImport_without_Codes_triggered() {}
+// Entries whose screen is not part of the program yet say so instead of doing nothing.
+void MainWindow::ShowNotAvailable()
+{
+    QMessageBox::information(this, tr("Information"),
+                             tr("This part of the program is not available yet."));
+}
+
+void MainWindow::on_pushPurchaseManagement_clicked()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_actionManage_Purchase_triggered()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_actionAdd_New_Purchase_Order_triggered()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_pushReportManagement_clicked()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_actionReports_Management_triggered()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_action_Backup_triggered()
+{
+    RunModal<Backupdialog>(this);
+}
+
+void MainWindow::on_actionDatabases_triggered()
+{
+    RunModal<ManageDatabases>(this);
+}
+
+void MainWindow::on_actionNormal_Export_triggered()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_actionExport_for_Scanner_triggered()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_actionImport_with_Codes_triggered()
+{
+    ShowNotAvailable();
+}
+
+void MainWindow::on_actionImport_without_Codes_triggered()
+{
+    ShowNotAvailable();
+}
 
 void MainWindow::on_pushPointOfSale_clicked()
 {

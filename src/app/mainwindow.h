@@ -89,6 +89,8 @@ private:
     void ToggleLoginActions();
     void SetMenusAndToolBarsEnabled(bool enabled);
     void LaunchPointOfSale();
+    // The one message of the entries whose screen the program does not have yet.
+    void ShowNotAvailable();
 
     Ui::MainWindow* ui;
     bool m_uiReady = false;

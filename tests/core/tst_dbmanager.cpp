@@ -263,24 +263,6 @@ int holdUnfinishedWrite(const QStringList& arguments)
     return 4;
 }
 
-// Overwrites the first bytes of the page in the middle of the file, past the file header.
-bool damageMiddlePage(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    const QByteArray header = file.read(100);
-    if (header.size() < 100)
-        return false;
-    int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
-    if (pageSize == 1)
-        pageSize = 65536;
-    const qint64 pages = file.size() / pageSize;
-    if (pages < 20)
-        return false;
-    return file.seek((pages / 2) * pageSize) && file.write(QByteArray(64, '\xA5')) == 64;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(FileSetup)
@@ -972,19 +954,8 @@ void DBManagerTest::refusesDamagedFileWithoutWriting()
 
     const QString fileName = QStringLiteral("damaged store.mercdb");
     const QString path = m_dir->filePath(fileName);
-    {
-        StoreBuilder store(inventory ? StoreBuilder::Kind::Inventory : StoreBuilder::Kind::Sales,
-                           path);
-        QVERIFY(store.isOk());
-        QVERIFY(store.exec(QStringLiteral("BEGIN")));
-        for (int i = 0; i < 2000; ++i) {
-            const QString name = QStringLiteral("row %1 ").arg(i) + QString(60, QLatin1Char('-'));
-            QVERIFY(inventory ? store.addCategory(name) > 0
-                              : store.addSale(name, 0, QDate(2026, 3, 5), 1.0, 1.0) > 0);
-        }
-        QVERIFY(store.exec(QStringLiteral("COMMIT")));
-    }
-    QVERIFY(damageMiddlePage(path));
+    QVERIFY(TestSupport::buildDamagedStore(
+        inventory ? StoreBuilder::Kind::Inventory : StoreBuilder::Kind::Sales, path));
     const QByteArray before = fingerprint(path);
     // Its stamp still reads well; only the whole-file check finds the damage.
     QVERIFY(CDBManager::GetInstance()->IsValidDataBase(

@@ -5,6 +5,7 @@
 #include "core/utility.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QSqlError>
@@ -207,6 +208,37 @@ qint64 StoreBuilder::addSaleLine(qint64 saleId, int index, const QString& produc
                    {QStringLiteral("DISCOUNT"), discount},
                    {QStringLiteral("SUB_TOTAL"), quantity * salePrice - discount},
                    {QStringLiteral("PURCHASE_SUB_TOTAL"), quantity * purchasePrice}});
+}
+
+bool buildDamagedStore(StoreBuilder::Kind kind, const QString& path)
+{
+    {
+        StoreBuilder store(kind, path);
+        if (!store.isOk() || !store.exec(QStringLiteral("BEGIN")))
+            return false;
+        for (int i = 0; i < 2000; ++i) {
+            const QString name = QStringLiteral("row %1 ").arg(i) + QString(60, QLatin1Char('-'));
+            const qint64 id = kind == StoreBuilder::Kind::Inventory
+                                  ? store.addCategory(name)
+                                  : store.addSale(name, 0, QDate(2026, 3, 5), 1.0, 1.0);
+            if (id <= 0)
+                return false;
+        }
+        if (!store.exec(QStringLiteral("COMMIT")))
+            return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100)
+        return false;
+    int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
+    if (pageSize == 1)
+        pageSize = 65536;
+    const qint64 pages = file.size() / pageSize;
+    return pages >= 20 && file.seek((pages / 2) * pageSize) &&
+           file.write(QByteArray(64, '\xA5')) == 64;
 }
 
 } // namespace TestSupport

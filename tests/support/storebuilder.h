@@ -67,6 +67,10 @@ private:
     bool m_ok = false;
 };
 
+// Builds a store of the kind at path with a few thousand rows, then overwrites the start of the
+// page in the middle of the file: its stamp still reads well, the whole-file check fails.
+bool buildDamagedStore(StoreBuilder::Kind kind, const QString& path);
+
 } // namespace TestSupport
 
 #endif // STOREBUILDER_H
