@@ -37,7 +37,6 @@ private Q_SLOTS:
 
     void delayGrowsAfterThreeFailures_data();
     void delayGrowsAfterThreeFailures();
-    void waitRunsOnTheClockUntilSuccess();
 
 private:
     // LOGIN_NAME -> PASSWORD of every row.
@@ -180,30 +179,6 @@ void UserStoreTest::delayGrowsAfterThreeFailures()
     QCOMPARE(throttle.ConsecutiveFailures(), failures);
     QCOMPARE(throttle.RemainingMs(), qint64(seconds) * 1000);
     QCOMPARE(throttle.RemainingSeconds(), seconds);
-}
-
-void UserStoreTest::waitRunsOnTheClockUntilSuccess()
-{
-    qint64 now = 5000;
-    LoginThrottle throttle([&now]() { return now; });
-    for (int i = 0; i < 4; ++i)
-        throttle.RecordFailure();
-    now += 999;
-    QCOMPARE(throttle.RemainingMs(), qint64(1));
-    QCOMPARE(throttle.RemainingSeconds(), 1);
-    now += 1;
-    QCOMPARE(throttle.RemainingMs(), qint64(0));
-    QCOMPARE(throttle.RemainingSeconds(), 0);
-    // A success ends the wait and starts the count again.
-    throttle.RecordSuccess();
-    QCOMPARE(throttle.ConsecutiveFailures(), 0);
-    QCOMPARE(throttle.RemainingMs(), qint64(0));
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(throttle.RecordFailure(), 0);
-    // A shorter second scales the wait, not the number of seconds.
-    throttle.SetSecondLength(20);
-    QCOMPARE(throttle.RecordFailure(), 1);
-    QCOMPARE(throttle.RemainingMs(), qint64(20));
 }
 
 MERCHORA_TEST_GUILESS_MAIN(UserStoreTest)
