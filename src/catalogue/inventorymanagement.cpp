@@ -156,18 +156,7 @@ QString InventoryManagement::PickBarCode(QWidget* parent)
 void InventoryManagement::RunCurrentQuery()
 {
     // The model reads rows as the view needs them, so a large store opens at once.
-    QSqlQuery query(CDBManager::GetInstance()->GetInventoryDataBase());
-    if (query.prepare(m_currentQuery.text)) {
-        for (const QVariant& value : qAsConst(m_currentQuery.values))
-            query.addBindValue(value);
-        if (!query.exec())
-            MERCHORA_LOG_DB_ERROR(query.lastError());
-    } else {
-        MERCHORA_LOG_DB_ERROR(query.lastError());
-    }
-    m_model->setQuery(query);
-    if (m_model->lastError().isValid())
-        MERCHORA_LOG_DB_ERROR(m_model->lastError());
+    SetBoundQuery(m_model, CDBManager::GetInstance()->GetInventoryDataBase(), m_currentQuery);
 }
 
 void InventoryManagement::FitColumns()

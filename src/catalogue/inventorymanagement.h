@@ -1,6 +1,8 @@
 #ifndef INVENTORYMANAGEMENT_H
 #define INVENTORYMANAGEMENT_H
 
+#include "core/sqlsearch.h"
+
 #include <QModelIndex>
 #include <QScrollArea>
 #include <QString>
@@ -11,13 +13,6 @@ class QSqlQueryModel;
 namespace Ui {
 class InventoryManagement;
 }
-
-// A statement with "?" placeholders and the values bound to them, in order.
-struct BoundStatement
-{
-    QString text;
-    QVariantList values;
-};
 
 // The statements of the inventory list: every batch joined with its product and vendor, and the
 // searches that narrow it. Typed text is always a bound value.

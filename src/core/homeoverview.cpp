@@ -2,6 +2,7 @@
 
 #include "core/DBManager.h"
 #include "core/money.h"
+#include "core/reportqueries.h"
 #include "core/utility.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,6 @@ namespace {
 
 const char kContext[] = "HomeOverview";
 const char kDefaultTaxName[] = "TAX";
-const char kSqlDate[] = "yyyy-MM-dd";
 
 QString NotAvailable()
 {
@@ -77,15 +77,16 @@ QString HomeOverviewSales(const QSqlDatabase& sales, const QDate& start, const Q
     if (!sales.isOpen())
         return NotAvailable();
     QSqlQuery query(sales);
-    if (!query.prepare(QStringLiteral(
-            "SELECT SUM(SUB_TOTAL) AS 'TOTAL SALES' FROM tblSalesInvoice as si, "
-            "tblSalesTransactions as st WHERE date(st.TIME_STAMP) BETWEEN date(:start) AND "
-            "date(:end) AND si.TRANSACTION_ID = st.ID"))) {
+    QVariantList values;
+    if (!query.prepare(QStringLiteral("SELECT SUM(SUB_TOTAL) AS 'TOTAL SALES' FROM "
+                                      "tblSalesTransactions as st, tblSalesInvoice as si WHERE ") +
+                       PeriodCondition(QStringLiteral("st.TIME_STAMP"), {start, end}, &values) +
+                       QStringLiteral(" AND si.TRANSACTION_ID = st.ID"))) {
         MERCHORA_LOG_DB_ERROR(query.lastError());
         return NotAvailable();
     }
-    query.bindValue(QStringLiteral(":start"), start.toString(QString::fromLatin1(kSqlDate)));
-    query.bindValue(QStringLiteral(":end"), end.toString(QString::fromLatin1(kSqlDate)));
+    for (const QVariant& value : qAsConst(values))
+        query.addBindValue(value);
     return ScalarOf(query, true);
 }
 
@@ -131,9 +132,10 @@ HomeOverview ComputeHomeOverview(QSettings* settings, const QSqlDatabase& invent
     overview.purchasedInventory = HomeOverviewScalar(
         inventory, QStringLiteral("SELECT SUM(PURCHASE_PRICE) FROM tblInventory;"), true);
 
-    const QDate yesterday = today.addDays(-1);
-    overview.yesterdaySales = HomeOverviewSales(sales, yesterday, yesterday);
-    overview.last7DaysSales = HomeOverviewSales(sales, today.addDays(-8), yesterday);
+    const ReportPeriod yesterday = ReportPeriods::Yesterday(today);
+    const ReportPeriod lastDays = ReportPeriods::LastSevenDays(today);
+    overview.yesterdaySales = HomeOverviewSales(sales, yesterday.start, yesterday.end);
+    overview.last7DaysSales = HomeOverviewSales(sales, lastDays.start, lastDays.end);
     return overview;
 }
 

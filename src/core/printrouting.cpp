@@ -30,11 +30,21 @@ PrintRoute RouteFor(PrintJob job)
     return {true, QString()};
 }
 
-QString PrintPdfPath()
+static QString PdfFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QDir().mkpath(folder);
-    return folder + QStringLiteral("/print.pdf");
+    return folder;
+}
+
+QString PrintPdfPath()
+{
+    return PdfFolder() + QStringLiteral("/print.pdf");
+}
+
+QString ReportPdfPath()
+{
+    return PdfFolder() + QStringLiteral("/report.pdf");
 }
 
 void InstallPrintFontSubstitutes()

@@ -27,6 +27,8 @@ PrintRoute RouteFor(PrintJob job);
 // The file that jobs routed to PDF write: "print.pdf" in the generic data location. The folder
 // is created when it is missing, so the caller can write the file right away.
 QString PrintPdfPath();
+// The file that reports routed to PDF, and "Print to PDF", write: "report.pdf" beside it.
+QString ReportPdfPath();
 
 // The report templates name the Windows dialog font "MS Shell Dlg 2". Its text is laid out for
 // Arial-wide letters, so map it to the Arial-metric free fonts; the wider default sans font of

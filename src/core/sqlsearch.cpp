@@ -1,5 +1,10 @@
 #include "core/sqlsearch.h"
 
+#include "core/DBManager.h"
+
+#include <QSqlError>
+#include <QSqlQueryModel>
+
 namespace SqlSearch {
 
 QString ContainsPattern(const QString& text)
@@ -27,3 +32,20 @@ QString AnyColumnContains(const QStringList& columns, const QString& text, QVari
 }
 
 } // namespace SqlSearch
+
+void SetBoundQuery(QSqlQueryModel* model, const QSqlDatabase& database,
+                   const BoundStatement& statement)
+{
+    QSqlQuery query(database);
+    if (query.prepare(statement.text)) {
+        for (const QVariant& value : statement.values)
+            query.addBindValue(value);
+        if (!query.exec())
+            MERCHORA_LOG_DB_ERROR(query.lastError());
+    } else {
+        MERCHORA_LOG_DB_ERROR(query.lastError());
+    }
+    model->setQuery(query);
+    if (model->lastError().isValid())
+        MERCHORA_LOG_DB_ERROR(model->lastError());
+}

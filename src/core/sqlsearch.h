@@ -1,10 +1,25 @@
 #ifndef SQLSEARCH_H
 #define SQLSEARCH_H
 
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlTableModel>
 #include <QString>
 #include <QVariantList>
+
+class QSqlQueryModel;
+
+// A statement with "?" placeholders and the values bound to them, in order.
+struct BoundStatement
+{
+    QString text;
+    QVariantList values;
+};
+
+// Prepares the statement on the database, binds its values and hands the result to the model,
+// which then reads rows as its views need them. A failure is logged and leaves the model empty.
+void SetBoundQuery(QSqlQueryModel* model, const QSqlDatabase& database,
+                   const BoundStatement& statement);
 
 // Searching with typed text. The text is always bound as a value, never part of the statement,
 // and "%", "_" and "\" typed by the user match themselves.

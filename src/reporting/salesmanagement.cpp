@@ -2,6 +2,7 @@
 #include "ui_salesmanagement.h"
 
 #include "core/DBManager.h"
+#include "core/reportqueries.h"
 #include "core/utility.h"
 #include "widgets/errordialog.h"
 
@@ -50,8 +51,7 @@ SalesSearch SalesSearchFor(const QString& number, const QDate& date)
     } else if (date.isValid()) {
         // All sales of that calendar day, whatever their time of day.
         search.kind = SalesSearch::Kind::ByDate;
-        search.filter = QStringLiteral("date(TIME_STAMP) = date(?)");
-        search.values = {date.toString(QStringLiteral("yyyy-MM-dd"))};
+        search.filter = PeriodCondition(QStringLiteral("TIME_STAMP"), {date, date}, &search.values);
     } else {
         search.filter = QString::fromLatin1(NO_ROWS_FILTER);
     }

@@ -27,3 +27,10 @@ QString Progress::Text() const
 {
     return m_label->text();
 }
+
+void Progress::SetStep(const QString& text, int value, int maximum)
+{
+    m_label->setText(text);
+    m_bar->setRange(0, maximum);
+    m_bar->setValue(value);
+}

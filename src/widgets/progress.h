@@ -15,6 +15,9 @@ public:
     explicit Progress(QWidget* parent = nullptr, const QString& text = QString());
 
     QString Text() const;
+    // Shows what is being done and how far it is: value of maximum steps, or the busy animation
+    // when maximum is 0.
+    void SetStep(const QString& text, int value = 0, int maximum = 0);
 
 private:
     QLabel* m_label;
