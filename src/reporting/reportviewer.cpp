@@ -89,7 +89,6 @@ void ReportViewer::showEvent(QShowEvent* event)
                   m_statement);
     QTableView* view = ui->tableViewItems;
     view->setModel(m_model);
-    view->horizontalHeader()->setStretchLastSection(true);
     FitColumns();
     view->show();
 
@@ -104,8 +103,12 @@ void ReportViewer::showEvent(QShowEvent* event)
 
 void ReportViewer::FitColumns()
 {
-    // Sized to the rows fetched so far, not the whole result.
+    // Sized to the rows fetched so far, not the whole result; the last column then fills the rest
+    // again, which sizing it to its contents undid.
     ui->tableViewItems->resizeColumnsToContents();
+    QHeaderView* header = ui->tableViewItems->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setStretchLastSection(true);
 }
 
 void ReportViewer::ShowGrouping(SalesGrouping grouping)

@@ -4,6 +4,7 @@
 #include "testenvironment.h"
 
 #include "core/utility.h"
+#include "reporting/reportparameterdialog.h"
 #include "reporting/reportsmanagement.h"
 #include "reporting/reportviewer.h"
 
@@ -87,7 +88,7 @@ private:
     // Runs the report chosen by the radio button; answer gets the viewer once it is shown.
     void runReport(const char* radio, const char* button,
                    const std::function<void(QWidget*)>& answer);
-    ReportViewer* openSalesViewer();
+    ReportViewer* openSalesViewer(const QString& styleSheet = QString());
 
     TestSupport::ModalDialogHandler m_dialogs;
     UrlCatcher m_urls;
@@ -333,9 +334,10 @@ void ReportsTest::stockReports()
         QVERIFY(message.contains(QStringLiteral("whole number")));
 }
 
-ReportViewer* ReportsTest::openSalesViewer()
+ReportViewer* ReportsTest::openSalesViewer(const QString& styleSheet)
 {
     auto* viewer = new ReportViewer();
+    viewer->setStyleSheet(styleSheet);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     const ReportPeriod period = ReportPeriods::LastSevenDays(kToday);
     viewer->setHeading(QStringLiteral("SALES & PURCHASE COST REPORT (LAST 7 DAYS)"));
@@ -436,8 +438,7 @@ void ReportsTest::screenshots()
         m_host.reset();
         m_screen = nullptr;
 
-        ReportViewer* viewer = openSalesViewer();
-        viewer->setStyleSheet(TestSupport::themeSheet(dark));
+        ReportViewer* viewer = openSalesViewer(TestSupport::themeSheet(dark));
         for (const char* radio : {"radioProduct", "radioCustomer", "radioDate", "radioUser"}) {
             child<QRadioButton>(viewer, radio)->click();
             QTest::qWait(20);
@@ -455,8 +456,17 @@ void ReportsTest::screenshots()
         }
         viewer->close();
     }
+    for (const bool dateMode : {false, true}) {
+        ReportParameterDialog parameter(nullptr, dateMode);
+        parameter.setStyleSheet(TestSupport::themeSheet(false));
+        parameter.SetPrompt(QStringLiteral("Low Items Threshold"));
+        parameter.show();
+        saveShot(&parameter, dateMode ? QStringLiteral("report-parameter-dates-light")
+                                      : QStringLiteral("report-parameter-light"));
+    }
     auto* stock = new ReportViewer();
     stock->setAttribute(Qt::WA_DeleteOnClose);
+    stock->setStyleSheet(TestSupport::themeSheet(false));
     stock->setHeading(QStringLiteral("ITEMS HAVING STOCK LEVEL LESS THAN (5)"));
     stock->setStatement(StockReport::LowStock(5));
     stock->show();
