@@ -103,12 +103,13 @@ void ReportViewer::showEvent(QShowEvent* event)
 
 void ReportViewer::FitColumns()
 {
-    // Sized to the rows fetched so far, not the whole result; the last column then fills the rest
-    // again, which sizing it to its contents undid.
-    ui->tableViewItems->resizeColumnsToContents();
+    // Sized to the rows fetched so far, not the whole result; the last column fills the rest.
     QHeaderView* header = ui->tableViewItems->horizontalHeader();
-    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    ui->tableViewItems->resizeColumnsToContents();
     header->setStretchLastSection(true);
+    if (m_model->columnCount() > 0)
+        header->setSectionResizeMode(m_model->columnCount() - 1, QHeaderView::Stretch);
 }
 
 void ReportViewer::ShowGrouping(SalesGrouping grouping)
