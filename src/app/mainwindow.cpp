@@ -17,6 +17,7 @@
 #include "core/utility.h"
 #include "pos/managecustomers.h"
 #include "pos/pos.h"
+#include "reporting/reportsmanagement.h"
 #include "reporting/salesmanagement.h"
 #include "settings/settings.h"
 #include "widgets/errordialog.h"
@@ -384,12 +385,12 @@ void MainWindow::on_actionAdd_New_Purchase_Order_triggered()
 
 void MainWindow::on_pushReportManagement_clicked()
 {
-    ShowNotAvailable();
+    SetCentralScreen(new ReportsManagement(this));
 }
 
 void MainWindow::on_actionReports_Management_triggered()
 {
-    ShowNotAvailable();
+    SetCentralScreen(new ReportsManagement(this));
 }
 
 void MainWindow::on_action_Backup_triggered()

@@ -192,6 +192,11 @@ bool ParseStockThreshold(const QString& text, int* threshold, QString* message)
 
 QVariant ReportTableModel::data(const QModelIndex& index, int role) const
 {
+    if (role == Qt::TextAlignmentRole) {
+        const QVariant value = QSqlQueryModel::data(index, Qt::DisplayRole);
+        if (value.type() == QVariant::Double)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+    }
     const QVariant value = QSqlQueryModel::data(index, role);
     if (role == Qt::DisplayRole && value.type() == QVariant::Double)
         return SumText(value);

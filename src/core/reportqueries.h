@@ -83,7 +83,8 @@ BoundStatement OutOfStock();
 bool ParseStockThreshold(const QString& text, int* threshold, QString* message);
 
 // The model of the report tables: amounts (REAL values, such as the sums of a sales grouping)
-// show as two-decimal money, rounded half away from zero; other values as they are stored.
+// show as two-decimal money, rounded half away from zero, aligned right; other values as they
+// are stored.
 class ReportTableModel : public QSqlQueryModel
 {
 public:

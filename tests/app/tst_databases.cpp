@@ -220,9 +220,9 @@ void DatabasesTest::mainWindowEntriesOpenDialogsOrSayNotAvailable()
     QVERIFY(m_dialogs.waitUntilDone());
 
     for (const char* name :
-         {"actionManage_Purchase", "actionAdd_New_Purchase_Order", "actionReports_Management",
-          "actionNormal_Export", "actionExport_for_Scanner", "actionImport_with_Codes",
-          "actionImport_without_Codes", "pushPurchaseManagement", "pushReportManagement"}) {
+         {"actionManage_Purchase", "actionAdd_New_Purchase_Order", "actionNormal_Export",
+          "actionExport_for_Scanner", "actionImport_with_Codes", "actionImport_without_Codes",
+          "pushPurchaseManagement"}) {
         QString text;
         m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
         if (auto* action = child<QAction>(&window, name))

@@ -711,6 +711,10 @@ void MainWindowTest::entriesOpenTheirScreens_data()
                                 << "SalesManagement";
     QTest::newRow("sales button") << "pushSalesManagement"
                                   << "SalesManagement";
+    QTest::newRow("reports menu") << "actionReports_Management"
+                                  << "ReportsManagement";
+    QTest::newRow("reports button") << "pushReportManagement"
+                                    << "ReportsManagement";
     QTest::newRow("home") << "actionHome"
                           << "HomeScreen";
 }
