@@ -238,10 +238,14 @@ QString CompareIds(const Rows& oldRows, const Rows& newRows)
     return a == b ? QString() : QStringLiteral("%1 sales against %2").arg(a.size()).arg(b.size());
 }
 
-qint64 ScalarOf(const QSqlDatabase& db, const QString& text)
+qint64 ScalarOf(const QSqlDatabase& db, const QString& text, const QVariantList& values = {})
 {
     QSqlQuery query(db);
-    return query.exec(text) && query.next() ? query.value(0).toLongLong() : -1;
+    if (!query.prepare(text))
+        return -1;
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return query.exec() && query.next() ? query.value(0).toLongLong() : -1;
 }
 
 bool OpenStore(const QString& path)
@@ -309,14 +313,17 @@ int main(int argc, char** argv)
                 qPrintable(span.value(0).toString()), qPrintable(span.value(1).toString()), openMs);
     const QString start = Day(period.start);
     const QString end = Day(period.end);
-    const qint64 periodSales = ScalarOf(
-        db, QStringLiteral("SELECT COUNT(*) FROM tblSalesTransactions WHERE date(TIME_STAMP) "
-                           "BETWEEN date('%1') AND date('%2')")
-                .arg(start, end));
-    const qint64 periodDays = ScalarOf(
-        db, QStringLiteral("SELECT COUNT(DISTINCT date(TIME_STAMP)) FROM tblSalesTransactions "
-                           "WHERE date(TIME_STAMP) BETWEEN date('%1') AND date('%2')")
-                .arg(start, end));
+    // Counted the old way, as a reference for the checks below.
+    const qint64 periodSales =
+        ScalarOf(db,
+                 QStringLiteral("SELECT COUNT(*) FROM tblSalesTransactions WHERE date(TIME_STAMP) "
+                                "BETWEEN date(?) AND date(?)"),
+                 {start, end});
+    const qint64 periodDays =
+        ScalarOf(db,
+                 QStringLiteral("SELECT COUNT(DISTINCT date(TIME_STAMP)) FROM tblSalesTransactions "
+                                "WHERE date(TIME_STAMP) BETWEEN date(?) AND date(?)"),
+                 {start, end});
     std::printf("period %s .. %s: %lld sales on %lld days; history day %s\n", qPrintable(start),
                 qPrintable(end), static_cast<long long>(periodSales),
                 static_cast<long long>(periodDays), qPrintable(Day(historyDay)));
