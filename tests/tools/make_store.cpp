@@ -3,12 +3,18 @@
 //
 //   merchora_make_store OUT.mercdb [--products N] [--batches M] [--vendors V] [--categories C]
 //                       [--sales S --sales-out SALES.mercdb]
+//   merchora_make_store --sales S --sales-out SALES.mercdb
+//
+// The second form builds only the sales store. Its sales come in the order a till writes them:
+// time stamps "yyyy-MM-dd hh:mm:ss" within shop hours over two years (2024-01-01 to 2025-12-31),
+// IDs rising with time, 1 to 5 lines each.
 
 #include "core/schema.h"
 #include "core/utility.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -230,7 +236,8 @@ bool FillInventory(QSqlDatabase& db, const Options& options, QRandomGenerator& r
     return db.commit();
 }
 
-bool FillSales(QSqlDatabase& db, const Options& options, QRandomGenerator& random)
+bool FillSales(QSqlDatabase& db, const Options& options, QRandomGenerator& random,
+               qint64* lineCount)
 {
     if (!db.transaction())
         return false;
@@ -247,7 +254,13 @@ bool FillSales(QSqlDatabase& db, const Options& options, QRandomGenerator& rando
         "PURCHASE_PRICE, SALE_PRICE, SUB_ITEMS, DISCOUNT, SUB_TOTAL, PURCHASE_SUB_TOTAL) VALUES "
         "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QStringList users = {"admin", "cashier1", "cashier2", "cashier3"};
-    const QDate start(2024, 1, 1);
+    // The opening hours of the two years laid end to end; sale i falls at a random second of
+    // its own equal share of them, so the time stamps rise with the IDs and end near the close of
+    // the last day.
+    const QDateTime opening(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC);
+    const qint64 days = 731; // 2024 is a leap year: up to 2025-12-31
+    const qint64 openSeconds = 12 * 3600;
+    const double share = double(days * openSeconds) / double(qMax<qint64>(options.sales, 1));
     for (qint64 i = 0; i < options.sales; ++i) {
         const int lines = int(random.bounded(1, 6));
         QList<QVariantList> rows;
@@ -269,12 +282,12 @@ bool FillSales(QSqlDatabase& db, const Options& options, QRandomGenerator& rando
                                  quantity * purchase};
         }
         const double paid = std::ceil(total);
-        // Spread over two years; a sale's time stamp is its date.
-        const QDate when = start.addDays(random.bounded(730));
+        const qint64 offset = qint64(share * (double(i) + random.bounded(1.0)));
+        const QDateTime when = opening.addDays(offset / openSeconds).addSecs(offset % openSeconds);
         sale.addBindValue(Pick(random, users));
         // Customer 0 is a sale without a named customer.
         sale.addBindValue(random.bounded(4) == 0 ? random.bounded(1, 200) : 0);
-        sale.addBindValue(when.toString(Qt::ISODate));
+        sale.addBindValue(when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
         sale.addBindValue(total);
         sale.addBindValue(paid);
         sale.addBindValue(paid - total);
@@ -287,6 +300,7 @@ bool FillSales(QSqlDatabase& db, const Options& options, QRandomGenerator& rando
                 line.addBindValue(value);
             if (!line.exec())
                 return Fail(line, "sale line insert");
+            ++*lineCount;
         }
     }
     QSqlQuery query(db);
@@ -329,9 +343,10 @@ bool ParseOptions(const QStringList& arguments, Options* options)
             return false;
         }
     }
-    if (options->out.isEmpty() || (options->sales > 0 && options->salesOut.isEmpty()))
+    if (options->sales > 0 && options->salesOut.isEmpty())
         return false;
-    return true;
+    // Without OUT only the sales store is built.
+    return !options->out.isEmpty() || (options->sales > 0 && !options->salesOut.isEmpty());
 }
 
 } // namespace
@@ -341,9 +356,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     Options options;
     if (!ParseOptions(app.arguments(), &options)) {
-        std::fprintf(stderr,
-                     "usage: merchora_make_store OUT.mercdb [--products N] [--batches M] "
-                     "[--vendors V] [--categories C] [--sales S --sales-out SALES.mercdb]\n");
+        std::fprintf(stderr, "usage: merchora_make_store OUT.mercdb [--products N] [--batches M] "
+                             "[--vendors V] [--categories C] [--sales S --sales-out SALES.mercdb]\n"
+                             "       merchora_make_store --sales S --sales-out SALES.mercdb\n");
         return 2;
     }
 
@@ -351,34 +366,39 @@ int main(int argc, char** argv)
     QRandomGenerator random(20240611u);
     QElapsedTimer timer;
     timer.start();
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                    QStringLiteral("make_store_inventory"));
-        ok = OpenFresh(db, options.out) && FillInventory(db, options, random);
-        db.close();
+    bool ok = true;
+    if (!options.out.isEmpty()) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                        QStringLiteral("make_store_inventory"));
+            ok = OpenFresh(db, options.out) && FillInventory(db, options, random);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("make_store_inventory"));
+        if (!ok)
+            return 1;
+        std::printf("%s: %lld products, %lld batches, %lld vendors, %lld categories in %.1f s\n",
+                    qPrintable(options.out), static_cast<long long>(options.products),
+                    static_cast<long long>(options.batches),
+                    static_cast<long long>(options.vendors),
+                    static_cast<long long>(options.categories), timer.elapsed() / 1000.0);
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("make_store_inventory"));
-    if (!ok)
-        return 1;
-    std::printf("%s: %lld products, %lld batches, %lld vendors, %lld categories in %.1f s\n",
-                qPrintable(options.out), static_cast<long long>(options.products),
-                static_cast<long long>(options.batches), static_cast<long long>(options.vendors),
-                static_cast<long long>(options.categories), timer.elapsed() / 1000.0);
 
     if (options.sales > 0) {
         timer.restart();
+        qint64 lines = 0;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
                                                         QStringLiteral("make_store_sales"));
-            ok = OpenFresh(db, options.salesOut) && FillSales(db, options, random);
+            ok = OpenFresh(db, options.salesOut) && FillSales(db, options, random, &lines);
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("make_store_sales"));
         if (!ok)
             return 1;
-        std::printf("%s: %lld sales in %.1f s\n", qPrintable(options.salesOut),
-                    static_cast<long long>(options.sales), timer.elapsed() / 1000.0);
+        std::printf("%s: %lld sales, %lld lines in %.1f s\n", qPrintable(options.salesOut),
+                    static_cast<long long>(options.sales), static_cast<long long>(lines),
+                    timer.elapsed() / 1000.0);
     }
     return 0;
 }
