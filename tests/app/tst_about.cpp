@@ -1,12 +1,12 @@
 #include "modaldialoghandler.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "app/aboutdialog.h"
 #include "app/versionwebserviceclient.h"
 #include "core/utility.h"
 #include "widgets/progress.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QNetworkProxy>
@@ -109,18 +109,6 @@ private:
     QStringList m_requests;
 };
 
-// Stands in for the desktop: records the addresses the program asks it to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
-
 const char* const kSchemes[] = {"https", "http", "mailto", "file"};
 
 void clickCheckVersion(AboutDialog& dialog)
@@ -163,7 +151,7 @@ private Q_SLOTS:
 private:
     TestSupport::ModalDialogHandler m_dialogs;
     LocalVersionServer m_server;
-    UrlCatcher m_catcher;
+    TestSupport::UrlCatcher m_catcher;
 };
 
 void AboutTest::initTestCase()
@@ -178,15 +166,15 @@ void AboutTest::init()
     TestSupport::resetSettings();
     m_dialogs.finish();
     m_server.reset();
-    m_catcher.opened.clear();
+    QStringList schemes;
     for (const char* scheme : kSchemes)
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_catcher, "open");
+        schemes << QString::fromLatin1(scheme);
+    m_catcher.start(schemes);
 }
 
 void AboutTest::cleanup()
 {
-    for (const char* scheme : kSchemes)
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    m_catcher.stop();
     m_server.reset();
     MERCHORA_VERIFY_DIALOGS(m_dialogs);
 }
@@ -252,11 +240,11 @@ void AboutTest::linksOpenThroughDesktop()
     QVERIFY2(linkIndex < hrefs.size(), qPrintable(linkLabel->text()));
     Q_EMIT linkLabel->linkActivated(hrefs.at(linkIndex));
 
-    QCOMPARE(m_catcher.opened, QList<QUrl>{expected});
+    QCOMPARE(m_catcher.urls, QList<QUrl>{expected});
 
-    m_catcher.opened.clear();
+    m_catcher.urls.clear();
     dialog.on_HyperLink_clicked(expected.toString());
-    QCOMPARE(m_catcher.opened, QList<QUrl>{expected});
+    QCOMPARE(m_catcher.urls, QList<QUrl>{expected});
 }
 
 void AboutTest::queryCarriesVersionAndProduct()
@@ -364,7 +352,7 @@ void AboutTest::answerDecidesMessage()
     QVERIFY(!progress->isVisible());
     QCOMPARE(shownText, text);
     QCOMPARE(shownTitle, title);
-    QCOMPARE(m_catcher.opened, opened);
+    QCOMPARE(m_catcher.urls, opened);
     QCOMPARE(m_server.requests().size(), 1);
 }
 
@@ -399,7 +387,7 @@ void AboutTest::failedQueryClosesProgressSilently()
     QSignalSpy finished(clientOf(dialog), &VersionWebServiceClient::finished);
     QVERIFY(finished.wait(10000));
     QVERIFY(!progress->isVisible());
-    QVERIFY(m_catcher.opened.isEmpty());
+    QVERIFY(m_catcher.urls.isEmpty());
     QCOMPARE(m_server.requests().isEmpty(), refused);
 }
 

@@ -3,13 +3,13 @@
 #include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/itemtransactionsmodel.h"
 #include "core/utility.h"
 #include "pos/pos.h"
 #include "widgets/qposdialog.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -26,16 +26,6 @@
 #include <memory>
 
 using TestSupport::StoreBuilder;
-
-// Catches the PDF files the screen asks the desktop to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
 
 // PRINT and PREVIEW of the sales screen after a paid sale: the till receipt, the large receipt
 // and its preview.
@@ -58,7 +48,7 @@ private:
     void expectNotice(QString* text);
 
     TestSupport::ModalDialogHandler m_dialogs;
-    UrlCatcher m_urls;
+    TestSupport::UrlCatcher m_urls;
     TestSupport::ReceiptShop m_shop;
     QPOSDialog* m_host = nullptr;
     CPOS* m_pos = nullptr;
@@ -69,8 +59,7 @@ void ReceiptPrintTest::init()
     TestSupport::resetSettings();
     TestSupport::resetDatabases();
     m_dialogs.finish();
-    m_urls.urls.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    m_urls.start();
 
     QVERIFY(m_shop.open(QStringLiteral("rp")));
     StoreBuilder* inventory = m_shop.inventory.get();
@@ -85,7 +74,7 @@ void ReceiptPrintTest::init()
 
 void ReceiptPrintTest::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    m_urls.stop();
     delete m_host;
     m_host = nullptr;
     m_pos = nullptr;

@@ -14,6 +14,7 @@
 #include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/itemtransactionsmodel.h"
 #include "core/utility.h"
@@ -23,7 +24,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -84,16 +84,6 @@ QString cupsPdfOutFolder()
 
 } // namespace
 
-// Records the files the program asks the desktop to open; printing to a queue opens none.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
-
 class CupsPrintTest : public QObject
 {
     Q_OBJECT
@@ -117,7 +107,7 @@ private:
     QString m_outFolder;
     QStringList m_created;
     TestSupport::ModalDialogHandler m_dialogs;
-    OpenedUrls m_opened;
+    TestSupport::UrlCatcher m_opened;
     TestSupport::ReceiptShop m_shop;
     QPOSDialog* m_host = nullptr;
     CPOS* m_pos = nullptr;
@@ -142,15 +132,14 @@ void CupsPrintTest::init()
     TestSupport::resetSettings();
     TestSupport::resetDatabases();
     m_dialogs.finish();
-    m_opened.urls.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
+    m_opened.start();
 
     QVERIFY(m_shop.open(QStringLiteral("cp")));
 }
 
 void CupsPrintTest::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    m_opened.stop();
     delete m_host;
     m_host = nullptr;
     m_pos = nullptr;

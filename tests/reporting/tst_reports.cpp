@@ -2,6 +2,7 @@
 #include "pdftools.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/utility.h"
 #include "reporting/reportparameterdialog.h"
@@ -9,7 +10,6 @@
 #include "reporting/reportviewer.h"
 
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,15 +27,6 @@ using TestSupport::StoreBuilder;
 namespace {
 
 const QDate kToday(2025, 3, 10);
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
 
 template <typename T> T* child(QWidget* parent, const char* name)
 {
@@ -91,7 +82,7 @@ private:
     ReportViewer* openSalesViewer(const QString& styleSheet = QString());
 
     TestSupport::ModalDialogHandler m_dialogs;
-    UrlCatcher m_urls;
+    TestSupport::UrlCatcher m_urls;
     std::unique_ptr<StoreBuilder> m_sales;
     std::unique_ptr<StoreBuilder> m_inventory;
     std::unique_ptr<QWidget> m_host;
@@ -104,8 +95,7 @@ void ReportsTest::init()
     TestSupport::resetSettings();
     TestSupport::resetDatabases();
     m_dialogs.finish();
-    m_urls.urls.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    m_urls.start();
 
     ++m_serial;
     m_sales = std::make_unique<StoreBuilder>(StoreBuilder::Kind::Sales,
@@ -153,7 +143,7 @@ void ReportsTest::init()
 void ReportsTest::cleanup()
 {
     MERCHORA_VERIFY_DIALOGS(m_dialogs);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    m_urls.stop();
     m_screen = nullptr;
     m_host.reset();
     TestSupport::resetDatabases();

@@ -2,6 +2,7 @@
 #include "pdftools.h"
 #include "salesscreenhost.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/utility.h"
 #include "pos/pos.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
@@ -42,16 +42,6 @@ void pressOk(QWidget* dialog)
     child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
 }
 } // namespace
-
-// Catches the PDF files the sales screen asks the desktop to open.
-class PdfCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
 
 // The settings dialog: what it loads, the order in which it stores and the refusal of a bad tax
 // rate, cancelling, and company details reaching the printed receipts.
@@ -86,7 +76,6 @@ void SettingsTest::init()
 
 void SettingsTest::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     TestSupport::resetDatabases();
     MERCHORA_VERIFY_DIALOGS(m_dialogs);
 }
@@ -234,8 +223,8 @@ void SettingsTest::companyDetailsReachReceipts()
 {
     TestSupport::ReceiptShop shop;
     QVERIFY(shop.open(QStringLiteral("settings")));
-    PdfCatcher pdfs;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &pdfs, "open");
+    TestSupport::UrlCatcher pdfs;
+    pdfs.start();
     settings()->setValue(QStringLiteral("ReceiptPrintToPDF"), true);
     settings()->setValue(QStringLiteral("printLogo"), false);
 

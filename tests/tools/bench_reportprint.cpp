@@ -13,6 +13,7 @@
 #include "pdftools.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/DBManager.h"
 #include "core/printrouting.h"
@@ -20,7 +21,6 @@
 #include "reporting/reportviewer.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,16 +37,6 @@ namespace {
 
 constexpr double kLimit = 1.2;
 const ReportPeriod kPeriod{QDate(2026, 11, 1), QDate(2026, 11, 30)};
-
-// Takes the PDF files the viewer would open in a desktop viewer.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    int opened = 0;
-public Q_SLOTS:
-    void open(const QUrl&) { ++opened; }
-};
 
 // One sale line for each of rows distinct product names, five lines a sale, spread over the
 // period in shop hours.
@@ -89,15 +79,15 @@ bool BuildStore(TestSupport::StoreBuilder* store, int rows)
     return store->exec(QStringLiteral("COMMIT"));
 }
 
-double TimeViewer(ReportViewer* viewer, UrlCatcher* catcher)
+double TimeViewer(ReportViewer* viewer, TestSupport::UrlCatcher* catcher)
 {
     QFile::remove(ReportPdfPath());
-    const int opened = catcher->opened;
+    const int opened = catcher->urls.size();
     QElapsedTimer timer;
     timer.start();
     QMetaObject::invokeMethod(viewer, "on_pushPrintToPDF_clicked");
     const double ms = timer.nsecsElapsed() / 1e6;
-    return catcher->opened == opened + 1 && QFileInfo(ReportPdfPath()).size() > 0 ? ms : -1;
+    return catcher->urls.size() == opened + 1 && QFileInfo(ReportPdfPath()).size() > 0 ? ms : -1;
 }
 
 double TimePlain(ReportViewer* viewer, const QString& file)
@@ -158,8 +148,8 @@ int main(int argc, char** argv)
     const SalesTotals totals =
         LoadSalesTotals(CDBManager::GetInstance()->GetSalesDataBase(), kPeriod);
 
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    TestSupport::UrlCatcher catcher;
+    catcher.start();
 
     ReportViewer viewer;
     viewer.setHeading(QStringLiteral("SALES & PURCHASE COST REPORT"));
@@ -196,7 +186,7 @@ int main(int argc, char** argv)
                     viewerTimes.back(), plainTimes.back());
         std::fflush(stdout);
     }
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    catcher.stop();
     if (*std::min_element(viewerTimes.begin(), viewerTimes.end()) < 0 ||
         *std::min_element(plainTimes.begin(), plainTimes.end()) < 0) {
         std::fprintf(stderr, "a print wrote no PDF file\n");
@@ -235,5 +225,3 @@ int main(int argc, char** argv)
     }
     return failed ? 1 : 0;
 }
-
-#include "bench_reportprint.moc"

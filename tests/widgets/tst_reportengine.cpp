@@ -1,6 +1,7 @@
 #include "modaldialoghandler.h"
 #include "pdftools.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/printrouting.h"
 #include "core/reportlayout.h"
@@ -9,7 +10,6 @@
 #include "widgets/reportengine.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QPrintPreviewDialog>
@@ -110,18 +110,6 @@ private:
     QHash<int, int> m_askedRows;
 };
 
-// Takes the URLs the engine hands to the desktop instead of opening a viewer.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 class ReportEngineTest : public QObject
 {
     Q_OBJECT
@@ -150,20 +138,20 @@ private:
                          const QString& templatePath = kReceipt);
 
     TestSupport::ModalDialogHandler m_dialogs;
-    UrlCatcher m_urls;
+    TestSupport::UrlCatcher m_urls;
     QTemporaryDir m_dir;
 };
 
 void ReportEngineTest::initTestCase()
 {
     initResources();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    m_urls.start();
     QVERIFY(m_dir.isValid());
 }
 
 void ReportEngineTest::cleanupTestCase()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    m_urls.stop();
 }
 
 void ReportEngineTest::init()
