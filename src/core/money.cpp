@@ -2,11 +2,7 @@
 
 #include <cmath>
 
-namespace {
-
-// Reads a decimal number exactly and returns it multiplied by 10^decimals, rounded half away
-// from zero. Accepts an optional sign, digits with an optional point, and an optional exponent.
-bool ParseScaled(const QString& input, int decimals, qint64 maxAbs, qint64* out)
+bool ParseScaledDecimal(const QString& input, int decimals, qint64 maxAbs, qint64* out)
 {
     const QString text = input.trimmed();
     int pos = 0;
@@ -80,8 +76,6 @@ bool ParseScaled(const QString& input, int decimals, qint64 maxAbs, qint64* out)
     return true;
 }
 
-} // namespace
-
 qint64 RoundedQuotient(__int128 numerator, __int128 denominator)
 {
     const bool negative = numerator < 0;
@@ -93,7 +87,7 @@ qint64 RoundedQuotient(__int128 numerator, __int128 denominator)
 Money Money::Parse(const QString& text, bool* ok)
 {
     qint64 cents = 0;
-    const bool parsed = ParseScaled(text, 2, MAX_ABS_CENTS, &cents);
+    const bool parsed = ParseScaledDecimal(text, 2, MAX_ABS_CENTS, &cents);
     if (ok)
         *ok = parsed;
     return Money(parsed ? cents : 0);
@@ -133,7 +127,7 @@ QString Money::ToPlainString() const
 Percent Percent::Parse(const QString& text, bool* ok)
 {
     qint64 units = 0;
-    const bool parsed = ParseScaled(text, 4, Money::MAX_ABS_CENTS, &units);
+    const bool parsed = ParseScaledDecimal(text, 4, Money::MAX_ABS_CENTS, &units);
     if (ok)
         *ok = parsed;
     return Percent(parsed ? units : 0);

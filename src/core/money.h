@@ -81,6 +81,11 @@ private:
     qint64 m_units = 0;
 };
 
+// Reads decimal text exactly ("12.34", "-0.125", "1e3", blanks around allowed) and gives it
+// multiplied by 10^decimals, rounded half away from zero. False when the text is no number or the
+// scaled value is beyond maxAbs.
+bool ParseScaledDecimal(const QString& text, int decimals, qint64 maxAbs, qint64* value);
+
 // numerator / denominator rounded half away from zero; the denominator must be positive.
 qint64 RoundedQuotient(__int128 numerator, __int128 denominator);
 

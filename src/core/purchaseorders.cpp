@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <limits>
+
 namespace {
 
 const char kSqlDate[] = "yyyy-MM-dd";
@@ -13,105 +15,9 @@ const char kSqlDate[] = "yyyy-MM-dd";
 // Barcode of a new batch until its ID is known and becomes its barcode.
 const char kBarCodePlaceholder[] = "AAAAAAAAAAAAAAAAAAAA";
 
-// Significant digits of a price that stay exact when multiplied by any int quantity in 128 bits.
-const int kMaxPriceDigits = 27;
-
-// An exact decimal number: mantissa × 10^exponent.
-struct Decimal
-{
-    __int128 mantissa = 0;
-    int exponent = 0;
-};
-
-// Reads decimal text ("2.5", "-0.125", "1e3", blanks around allowed) without rounding.
-bool ParseDecimal(const QString& input, Decimal* out)
-{
-    const QString text = input.trimmed();
-    const int size = text.size();
-    int pos = 0;
-    bool negative = false;
-    if (pos < size && (text.at(pos) == QLatin1Char('-') || text.at(pos) == QLatin1Char('+')))
-        negative = text.at(pos++) == QLatin1Char('-');
-    QString digits;
-    int fractionDigits = 0;
-    int mantissaDigits = 0;
-    bool inFraction = false;
-    for (; pos < size; ++pos) {
-        const QChar c = text.at(pos);
-        if (c == QLatin1Char('.') && !inFraction) {
-            inFraction = true;
-            continue;
-        }
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        ++mantissaDigits;
-        if (inFraction)
-            ++fractionDigits;
-        if (!(digits.isEmpty() && c == QLatin1Char('0')))
-            digits.append(c);
-    }
-    if (mantissaDigits == 0)
-        return false;
-    int exponent = 0;
-    if (pos < size && (text.at(pos) == QLatin1Char('e') || text.at(pos) == QLatin1Char('E'))) {
-        ++pos;
-        bool negativeExponent = false;
-        if (pos < size && (text.at(pos) == QLatin1Char('-') || text.at(pos) == QLatin1Char('+')))
-            negativeExponent = text.at(pos++) == QLatin1Char('-');
-        int exponentDigits = 0;
-        for (; pos < size && text.at(pos) >= QLatin1Char('0') && text.at(pos) <= QLatin1Char('9');
-             ++pos, ++exponentDigits) {
-            if (exponent < 100000)
-                exponent = exponent * 10 + (text.at(pos).unicode() - '0');
-        }
-        if (exponentDigits == 0)
-            return false;
-        if (negativeExponent)
-            exponent = -exponent;
-    }
-    if (pos != size)
-        return false;
-    exponent -= fractionDigits;
-    // Trailing zeros carry no value: "2.50000" is 25 × 10^-1.
-    while (digits.endsWith(QLatin1Char('0'))) {
-        digits.chop(1);
-        ++exponent;
-    }
-    if (digits.size() > kMaxPriceDigits)
-        return false;
-    __int128 mantissa = 0;
-    for (const QChar c : qAsConst(digits))
-        mantissa = mantissa * 10 + (c.unicode() - '0');
-    out->mantissa = negative ? -mantissa : mantissa;
-    out->exponent = digits.isEmpty() ? 0 : exponent;
-    return true;
-}
-
-// value × 10^shift in whole units, rounded half away from zero; false beyond a till amount.
-bool ScaleToCents(__int128 value, int shift, qint64* cents)
-{
-    const bool negative = value < 0;
-    __int128 magnitude = negative ? -value : value;
-    const __int128 limit = Money::MAX_ABS_CENTS;
-    if (shift >= 0) {
-        for (int i = 0; i < shift && magnitude != 0; ++i) {
-            if (magnitude > limit)
-                return false;
-            magnitude *= 10;
-        }
-    } else if (shift < -37) {
-        magnitude = 0; // below half a cent for every mantissa we accept
-    } else {
-        __int128 divisor = 1;
-        for (int i = 0; i < -shift; ++i)
-            divisor *= 10;
-        magnitude = (magnitude * 2 + divisor) / (divisor * 2);
-    }
-    if (magnitude > limit)
-        return false;
-    *cents = static_cast<qint64>(negative ? -magnitude : magnitude);
-    return true;
-}
+// Prices are read to the millionth; a line total is rounded to the cent from that.
+constexpr int kPriceDecimals = 6;
+constexpr qint64 kPriceScale = 1000000;
 
 // The value bound for an ID typed or read as text: NULL (matching no row) when it is no integer.
 QVariant IdValue(const QString& id)
@@ -217,17 +123,19 @@ namespace PurchaseOrderMath {
 
 Money LineTotal(const QString& unitPrice, const QString& quantity)
 {
-    Decimal price;
-    if (!ParseDecimal(unitPrice, &price))
+    qint64 price = 0;
+    if (!ParseScaledDecimal(unitPrice, kPriceDecimals, std::numeric_limits<qint64>::max(), &price))
         return Money();
     bool ok = false;
     const int count = quantity.toInt(&ok);
     if (!ok)
         return Money();
-    qint64 cents = 0;
-    if (!ScaleToCents(price.mantissa * count, price.exponent + 2, &cents))
+    // Beyond the program's money amounts counts 0, as for a price that is no number.
+    const __int128 product = __int128(price) * count;
+    const __int128 limit = __int128(Money::MAX_ABS_CENTS) * (kPriceScale / 100);
+    if (product > limit || product < -limit)
         return Money();
-    return Money::FromCents(cents);
+    return Money::FromCents(RoundedQuotient(product, kPriceScale / 100));
 }
 
 Money LineTax(Money lineTotal, const QString& taxRate, bool taxOn)
