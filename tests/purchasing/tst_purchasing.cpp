@@ -1,0 +1,699 @@
+#include "modaldialoghandler.h"
+#include "pdftools.h"
+#include "salesscreenhost.h"
+#include "storebuilder.h"
+#include "testenvironment.h"
+
+#include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
+#include "core/utility.h"
+#include "pos/pos.h"
+#include "purchasing/addeditpurchaseorder.h"
+#include "purchasing/purchasemanagement.h"
+#include "widgets/qposdialog.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <memory>
+
+using TestSupport::StoreBuilder;
+
+namespace {
+
+// Catches the PDF files the editor asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+template <typename T> T* child(const QWidget* parent, const char* name)
+{
+    T* widget = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("missing widget %s", name);
+    return widget;
+}
+
+QString text(const QWidget* parent, const char* name)
+{
+    return child<QLineEdit>(parent, name)->text();
+}
+
+void setSetting(const char* key, const QVariant& value)
+{
+    Utility::GetInstance()->GetSettings()->setValue(QString::fromLatin1(key), value);
+}
+
+void saveShot(QWidget* widget, const QString& name)
+{
+    widget->grab().save(QDir(qEnvironmentVariable("MERCHORA_SCREENSHOT_DIR"))
+                            .filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+// The purchase order editor and list driven as the shop keeper would: product look-up, totals,
+// the order header, receiving into stock, printing, searching and deleting, and an order that
+// ends up sold at the till.
+class PurchasingTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void looksUpCodeWhileTyping();
+    void lineTotalFollowsPriceAndQuantity();
+    void addRefusals_data();
+    void addRefusals();
+    void addsAndDeletesItems();
+    void receivingBooksBatchesOnce();
+    void failedExportBooksNothing();
+    void printsOrder_data();
+    void printsOrder();
+    void previewOpensDialog();
+    void listSearches_data();
+    void listSearches();
+    void listOpensAndDeletesOrders();
+    void receivedOrderIsSoldAtTheTill();
+    void screenshots();
+
+private:
+    AddEditPurchaseOrder* openEditor(const QSqlRecord* record = nullptr,
+                                     const QString& styleSheet = QString());
+    PurchaseManagement* openList(const QString& styleSheet = QString());
+    void chooseVendor(const QString& name);
+    // Types an item into the editor (receiving data too, when given) and presses Add Item.
+    void addItem(const QString& code, const QString& price, const QString& quantity,
+                 const QString& salePrice = QString(), const QString& batch = QString());
+    // Moves the status to RECEIVED; the export question gets the answer, its text lands in
+    // question. On Yes the outcome box is answered too and its text lands in outcome.
+    void receive(QMessageBox::StandardButton answer, QString* question, QString* outcome = nullptr);
+    qint64 addOrder(qint64 vendor, const QString& status, double total, int items);
+    QVariant storedValue(const QString& statement) const;
+
+    TestSupport::ModalDialogHandler m_dialogs;
+    UrlCatcher m_urls;
+    std::unique_ptr<StoreBuilder> m_inventory;
+    std::unique_ptr<StoreBuilder> m_sales;
+    std::unique_ptr<AddEditPurchaseOrder> m_editor;
+    std::unique_ptr<QWidget> m_host;
+    qint64 m_wholesale = 0;
+    qint64 m_farm = 0;
+    int m_serial = 0;
+};
+
+void PurchasingTest::init()
+{
+    TestSupport::resetSettings();
+    TestSupport::resetDatabases();
+    m_dialogs.finish();
+    m_urls.urls.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    setSetting("CURRENCY_SYMBOL", QStringLiteral("$"));
+    setSetting("SALES_TAX_NAME", QStringLiteral("VAT"));
+
+    ++m_serial;
+    m_inventory = std::make_unique<StoreBuilder>(
+        StoreBuilder::Kind::Inventory,
+        QDir::homePath() + QStringLiteral("/po-inventory-%1.mercdb").arg(m_serial));
+    QVERIFY(m_inventory->isOk());
+    const qint64 drinks = m_inventory->addCategory(QStringLiteral("Drinks"));
+    m_wholesale =
+        m_inventory->addVendor(QStringLiteral("Wholesale Ltd"), QStringLiteral("1 Dock Road"),
+                               QString(), QStringLiteral("555 0100"));
+    m_farm = m_inventory->addVendor(QStringLiteral("Fresh Farm"), QStringLiteral("Hill Lane"),
+                                    QString(), QStringLiteral("555 0200"));
+    const qint64 tea = m_inventory->addProduct(drinks, QStringLiteral("TEA1"),
+                                               QStringLiteral("Green Tea"), 1, 10.0);
+    m_inventory->addProduct(drinks, QStringLiteral("HONEY"), QStringLiteral("Honey Jar"), 1, 0.0);
+    QVERIFY(m_inventory->addBatch(tea, m_wholesale, QStringLiteral("1001"), 7, 3.0, 2.0) > 0);
+    m_inventory->activate();
+}
+
+void PurchasingTest::cleanup()
+{
+    MERCHORA_VERIFY_DIALOGS(m_dialogs);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    m_editor.reset();
+    m_host.reset();
+    TestSupport::resetDatabases();
+    m_inventory.reset();
+    m_sales.reset();
+}
+
+AddEditPurchaseOrder* PurchasingTest::openEditor(const QSqlRecord* record,
+                                                 const QString& styleSheet)
+{
+    m_editor = std::make_unique<AddEditPurchaseOrder>(nullptr, record);
+    m_editor->setStyleSheet(styleSheet);
+    m_editor->show();
+    return m_editor.get();
+}
+
+PurchaseManagement* PurchasingTest::openList(const QString& styleSheet)
+{
+    m_host = std::make_unique<QWidget>();
+    m_host->resize(1000, 600);
+    m_host->setStyleSheet(styleSheet);
+    auto* layout = new QVBoxLayout(m_host.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* list = new PurchaseManagement(m_host.get());
+    layout->addWidget(list);
+    m_host->show();
+    return list;
+}
+
+void PurchasingTest::chooseVendor(const QString& name)
+{
+    auto* vendors = child<QComboBox>(m_editor.get(), "comboVendors");
+    vendors->setCurrentIndex(vendors->findText(name));
+}
+
+void PurchasingTest::addItem(const QString& code, const QString& price, const QString& quantity,
+                             const QString& salePrice, const QString& batch)
+{
+    QWidget* editor = m_editor.get();
+    child<QLineEdit>(editor, "lineBarCode")->setText(code);
+    child<QLineEdit>(editor, "lineUnitPrice")->setText(price);
+    child<QLineEdit>(editor, "lineOrderQuantity")->setText(quantity);
+    child<QLineEdit>(editor, "lineSalePrice")->setText(salePrice);
+    child<QLineEdit>(editor, "lineBatch")->setText(batch);
+    child<QPushButton>(editor, "pushAddItem")->click();
+}
+
+void PurchasingTest::receive(QMessageBox::StandardButton answer, QString* question,
+                             QString* outcome)
+{
+    m_dialogs.expectMessageBox(answer, question);
+    if (answer == QMessageBox::Yes)
+        m_dialogs.expectMessageBox(QMessageBox::Ok, outcome);
+    child<QComboBox>(m_editor.get(), "comboStatus")->setCurrentText(QStringLiteral("RECEIVED"));
+    QVERIFY(m_dialogs.waitUntilDone());
+}
+
+qint64 PurchasingTest::addOrder(qint64 vendor, const QString& status, double total, int items)
+{
+    const qint64 order =
+        m_inventory->insert(QStringLiteral("tblPOrders"),
+                            {{QStringLiteral("VENDOR_ID"), vendor},
+                             {QStringLiteral("STATUS"), status},
+                             {QStringLiteral("SENT_DATE"), QStringLiteral("2025-03-01")},
+                             {QStringLiteral("DELIVERY_DATE"), QStringLiteral("2025-03-08")},
+                             {QStringLiteral("SUB_TOTAL"), total},
+                             {QStringLiteral("SALES_TAX"), 0.0},
+                             {QStringLiteral("TOTAL"), total}});
+    for (int item = 0; item < items; ++item)
+        m_inventory->insert(QStringLiteral("tblPODetails"),
+                            {{QStringLiteral("PORDER_ID"), order},
+                             {QStringLiteral("ITEM_CODE"), QStringLiteral("HONEY")},
+                             {QStringLiteral("QUANTITY"), 1},
+                             {QStringLiteral("ITEM_NAME"), QStringLiteral("Honey Jar")},
+                             {QStringLiteral("UNIT_PRICE"), total / items},
+                             {QStringLiteral("LINE_TOTAL"), total / items},
+                             {QStringLiteral("SALE_PRICE"), 0.0},
+                             {QStringLiteral("BATCH_NUMBER"), QString()},
+                             {QStringLiteral("EXPIRY_DATE"), QStringLiteral("2026-01-01")}});
+    return order;
+}
+
+QVariant PurchasingTest::storedValue(const QString& statement) const
+{
+    QSqlQuery query(m_inventory->database());
+    if (!query.exec(statement) || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+void PurchasingTest::looksUpCodeWhileTyping()
+{
+    AddEditPurchaseOrder* editor = openEditor();
+    auto* status = child<QLabel>(editor, "labelStatus");
+    const QString code = QStringLiteral("TEA1");
+    for (int typed = 1; typed <= code.size(); ++typed) {
+        QTest::keyClick(child<QLineEdit>(editor, "lineBarCode"), code.at(typed - 1).toLatin1());
+        if (typed < code.size()) {
+            QCOMPARE(status->text(),
+                     QStringLiteral("Barcode ( %1 ) does not exist in the inventory")
+                         .arg(code.left(typed)));
+            QVERIFY(text(editor, "lineItemName").isEmpty());
+        }
+    }
+    QVERIFY(status->text().isEmpty());
+    QCOMPARE(text(editor, "lineItemName"), QStringLiteral("Green Tea"));
+    QCOMPARE(text(editor, "lineAvailableStock"), QStringLiteral("7"));
+    QCOMPARE(text(editor, "lineTaxStatus"), QStringLiteral("10"));
+}
+
+void PurchasingTest::lineTotalFollowsPriceAndQuantity()
+{
+    AddEditPurchaseOrder* editor = openEditor();
+    QTest::keyClicks(child<QLineEdit>(editor, "lineUnitPrice"), QStringLiteral("2.5"));
+    QTest::keyClicks(child<QLineEdit>(editor, "lineOrderQuantity"), QStringLiteral("4"));
+    QCOMPARE(text(editor, "lineLineTotal"), QStringLiteral("10.00"));
+}
+
+void PurchasingTest::addRefusals_data()
+{
+    QTest::addColumn<bool>("vendor");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown code") << true << "NOPE"
+                                  << "1"
+                                  << "1"
+                                  << "Please enter valid product item code";
+    QTest::newRow("no price") << true << "TEA1"
+                              << ""
+                              << "1"
+                              << "Please enter valid unit price of product item";
+    QTest::newRow("no quantity") << true << "TEA1"
+                                 << "1"
+                                 << ""
+                                 << "Please enter valid order quantity";
+    QTest::newRow("no vendor") << false << "TEA1"
+                               << "1"
+                               << "1"
+                               << "Please select vendor for this item";
+}
+
+void PurchasingTest::addRefusals()
+{
+    QFETCH(bool, vendor);
+    QFETCH(QString, code);
+    QFETCH(QString, price);
+    QFETCH(QString, quantity);
+    QFETCH(QString, message);
+    AddEditPurchaseOrder* editor = openEditor();
+    if (vendor)
+        chooseVendor(QStringLiteral("Fresh Farm"));
+    addItem(code, price, quantity);
+    QCOMPARE(child<QLabel>(editor, "labelStatus")->text(), message);
+    QVERIFY(text(editor, "linePoNumber").isEmpty());
+    QCOMPARE(m_inventory->count(QStringLiteral("tblPOrders")), qint64(0));
+}
+
+void PurchasingTest::addsAndDeletesItems()
+{
+    AddEditPurchaseOrder* editor = openEditor();
+    chooseVendor(QStringLiteral("Wholesale Ltd"));
+    QCOMPARE(text(editor, "lineContact"), QStringLiteral("555 0100"));
+    QCOMPARE(child<QLabel>(editor, "labelSalesTax")->text(), QStringLiteral("VAT"));
+
+    // The first item creates the order; its number appears at once.
+    addItem(QStringLiteral("TEA1"), QStringLiteral("2.5"), QStringLiteral("4"));
+    const QString number = text(editor, "linePoNumber");
+    QVERIFY(!number.isEmpty());
+    QCOMPARE(number, editor->GetOrderId());
+    QCOMPARE(text(editor, "lineSubTotal"), QStringLiteral("10.00"));
+    QCOMPARE(text(editor, "lineTax"), QStringLiteral("1.00"));
+    QCOMPARE(text(editor, "lineTotal"), QStringLiteral("11.00"));
+    QVERIFY(text(editor, "lineBarCode").isEmpty());
+    QCOMPARE(
+        storedValue(QStringLiteral("SELECT TOTAL FROM tblPOrders WHERE ID = ") + number).toDouble(),
+        11.0);
+
+    auto* table = child<QTableView>(editor, "tableView");
+    QCOMPARE(table->model()->rowCount(), 1);
+    QVERIFY(!child<QPushButton>(editor, "pushDeleteItem")->isEnabled());
+    emit table->clicked(table->model()->index(0, 4));
+    QCOMPARE(text(editor, "lineBarCode"), QStringLiteral("TEA1"));
+    QCOMPARE(text(editor, "lineLineTotal"), QStringLiteral("10.00"));
+    child<QPushButton>(editor, "pushDeleteItem")->click();
+    QCOMPARE(table->model()->rowCount(), 0);
+    QCOMPARE(text(editor, "lineSubTotal"), QStringLiteral("0.00"));
+    QCOMPARE(text(editor, "lineTax"), QStringLiteral("0.00"));
+    QCOMPARE(text(editor, "lineTotal"), QStringLiteral("0.00"));
+    QCOMPARE(
+        storedValue(QStringLiteral("SELECT TOTAL FROM tblPOrders WHERE ID = ") + number).toDouble(),
+        0.0);
+    QCOMPARE(m_inventory->count(QStringLiteral("tblPODetails")), qint64(0));
+}
+
+void PurchasingTest::receivingBooksBatchesOnce()
+{
+    AddEditPurchaseOrder* editor = openEditor();
+    chooseVendor(QStringLiteral("Fresh Farm"));
+    addItem(QStringLiteral("TEA1"), QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("3"),
+            QStringLiteral("B-7"));
+    addItem(QStringLiteral("HONEY"), QStringLiteral("4"), QStringLiteral("2"),
+            QStringLiteral("6.5"));
+    const qint64 batches = m_inventory->count(QStringLiteral("tblInventory"));
+
+    QString question;
+    QString outcome;
+    receive(QMessageBox::Yes, &question, &outcome);
+    QVERIFY2(question.startsWith(QStringLiteral("Do you want to export received items to "
+                                                "inventory?")),
+             qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("2 new stock batch")), qPrintable(question));
+    QVERIFY2(outcome.startsWith(QStringLiteral("Export to inventory finished successfully")),
+             qPrintable(outcome));
+    QVERIFY2(outcome.contains(QStringLiteral("2 new stock batch")), qPrintable(outcome));
+    QCOMPARE(m_inventory->count(QStringLiteral("tblInventory")), batches + 2);
+    QCOMPARE(storedValue(QStringLiteral("SELECT QUANTITY FROM tblInventory WHERE BAR_CODE = "
+                                        "'HONEY'"))
+                 .toInt(),
+             2);
+    const QString order = editor->GetOrderId();
+    QCOMPARE(
+        storedValue(QStringLiteral("SELECT STATUS FROM tblPOrders WHERE ID = ") + order).toString(),
+        QStringLiteral("RECEIVED"));
+
+    // Away and back asks again; No books nothing.
+    child<QComboBox>(editor, "comboStatus")->setCurrentText(QStringLiteral("SENT"));
+    receive(QMessageBox::No, &question);
+    QVERIFY(question.contains(QStringLiteral("2 new stock batch")));
+    QCOMPARE(m_inventory->count(QStringLiteral("tblInventory")), batches + 2);
+
+    // Loaded from the list as RECEIVED: no question until it moves away and back.
+    PurchaseManagement* list = openList();
+    auto* model = qobject_cast<QSqlQueryModel*>(child<QTableView>(list, "tableViewItems")->model());
+    QCOMPARE(model->rowCount(), 1);
+    const QSqlRecord record = model->record(0);
+    AddEditPurchaseOrder* loaded = openEditor(&record);
+    QCOMPARE(text(loaded, "linePoNumber"), order);
+    QCOMPARE(child<QComboBox>(loaded, "comboStatus")->currentText(), QStringLiteral("RECEIVED"));
+    QCOMPARE(child<QComboBox>(loaded, "comboVendors")->currentText(), QStringLiteral("Fresh Farm"));
+    QCOMPARE(child<QTableView>(loaded, "tableView")->model()->rowCount(), 2);
+    child<QComboBox>(loaded, "comboStatus")->setCurrentText(QStringLiteral("SENT"));
+    receive(QMessageBox::No, &question);
+    QVERIFY(question.contains(QStringLiteral("2 new stock batch")));
+}
+
+void PurchasingTest::failedExportBooksNothing()
+{
+    openEditor();
+    chooseVendor(QStringLiteral("Fresh Farm"));
+    addItem(QStringLiteral("TEA1"), QStringLiteral("2"), QStringLiteral("5"));
+    addItem(QStringLiteral("HONEY"), QStringLiteral("4"), QStringLiteral("2"));
+    // The honey leaves the catalogue before the goods arrive.
+    QVERIFY(m_inventory->exec(QStringLiteral("DELETE FROM tblProducts WHERE PRODUCT_CODE = "
+                                             "'HONEY'")));
+    const qint64 batches = m_inventory->count(QStringLiteral("tblInventory"));
+
+    QString question;
+    QString warning;
+    QString title;
+    m_dialogs.expectMessageBox(QMessageBox::Yes, &question);
+    m_dialogs.expectMessageBox(QMessageBox::Ok, &warning, &title);
+    child<QComboBox>(m_editor.get(), "comboStatus")->setCurrentText(QStringLiteral("RECEIVED"));
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(title, QStringLiteral("Export"));
+    QVERIFY2(warning.startsWith(QStringLiteral("Nothing was booked into stock")),
+             qPrintable(warning));
+    QVERIFY2(warning.contains(QStringLiteral("HONEY")), qPrintable(warning));
+    QCOMPARE(m_inventory->count(QStringLiteral("tblInventory")), batches);
+}
+
+void PurchasingTest::printsOrder_data()
+{
+    QTest::addColumn<bool>("tax");
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QStringList>("expected"); // in this order
+    QTest::addColumn<QString>("absent");
+    QTest::newRow("tax, Print to PDF") << true << QByteArray("pushPrintToPDF")
+                                       << QStringList{"PURCHASE ORDER",
+                                                      "Fresh Farm",
+                                                      "Hill Lane",
+                                                      "555 0200",
+                                                      "Purchase Order Nr: %1",
+                                                      "Qty",
+                                                      "Item#",
+                                                      "Unit Price",
+                                                      "Line Total",
+                                                      "4 TEA1 Green Tea 2.50 10.00",
+                                                      "2 HONEY Honey Jar 0.125 0.25",
+                                                      "Sub Total $ 10.25",
+                                                      "VAT $ 1.00",
+                                                      "Total $ 11.25"}
+                                       << QString();
+    QTest::newRow("no tax, Print")
+        << false << QByteArray("pushPrint")
+        << QStringList{"Purchase Order Nr: %1", "4 TEA1 Green Tea 2.50 10.00", "Total $ 10.25"}
+        << "Sub Total";
+}
+
+void PurchasingTest::printsOrder()
+{
+    QFETCH(bool, tax);
+    QFETCH(QByteArray, button);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, absent);
+    setSetting("enable_tax", tax);
+    AddEditPurchaseOrder* editor = openEditor();
+    for (const char* name : {"labelSubTotal", "lineSubTotal", "labelSalesTax", "lineTax"})
+        QCOMPARE(child<QWidget>(editor, name)->isVisible(), tax);
+    chooseVendor(QStringLiteral("Fresh Farm"));
+    addItem(QStringLiteral("TEA1"), QStringLiteral("2.5"), QStringLiteral("4"));
+    addItem(QStringLiteral("HONEY"), QStringLiteral("0.125"), QStringLiteral("2"));
+
+    // Print goes to the PDF file while the report printer is set so, after saying it.
+    QString notice;
+    if (button == "pushPrint")
+        m_dialogs.expect(
+            [&notice](QWidget* dialog) {
+                notice = dialog->windowTitle();
+                TestSupport::clickButtonWithText(dialog, QStringLiteral("Close"));
+            },
+            QStringLiteral("print to PDF notice"));
+    child<QPushButton>(editor, button.constData())->click();
+    QVERIFY(m_dialogs.waitUntilDone());
+    if (button == "pushPrint")
+        QCOMPARE(notice, QStringLiteral("Print to PDF"));
+    QCOMPARE(m_urls.urls.size(), 1);
+    const QString pdf = m_urls.urls.first().toLocalFile();
+    QVERIFY(pdf.endsWith(QLatin1String("/print.pdf")));
+
+    // Blanks collapsed, so that columns read as one line.
+    const QString printed = TestSupport::pdfText(pdf).replace(
+        QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+    int at = 0;
+    for (QString piece : expected) {
+        piece.replace(QStringLiteral("%1"), editor->GetOrderId());
+        const int found = printed.indexOf(piece, at);
+        QVERIFY2(found >= 0,
+                 qPrintable(piece + QStringLiteral(" missing or out of order in\n") + printed));
+        at = found + piece.size();
+    }
+    if (!absent.isEmpty())
+        QVERIFY(!printed.contains(absent));
+    QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
+}
+
+void PurchasingTest::previewOpensDialog()
+{
+    AddEditPurchaseOrder* editor = openEditor();
+    bool isPreview = false;
+    m_dialogs.expect(
+        [&isPreview](QWidget* dialog) {
+            isPreview = qobject_cast<QPrintPreviewDialog*>(dialog) != nullptr;
+            dialog->close();
+        },
+        QStringLiteral("preview"));
+    child<QPushButton>(editor, "pushPreview")->click();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(isPreview);
+    QVERIFY(m_urls.urls.isEmpty());
+}
+
+void PurchasingTest::listSearches_data()
+{
+    QTest::addColumn<QString>("vendor");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("vendors");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("vendor") << "farm"
+                            << "sent" << QStringList{"Fresh Farm"}
+                            << "Search results based on Vendor name. ";
+    QTest::newRow("status") << ""
+                            << "sent" << QStringList{"Wholesale Ltd"}
+                            << "Search results based on Purchase Order Status";
+    QTest::newRow("nothing") << ""
+                             << "" << QStringList() << "No search criteria specified.";
+}
+
+void PurchasingTest::listSearches()
+{
+    QFETCH(QString, vendor);
+    QFETCH(QString, status);
+    QFETCH(QStringList, vendors);
+    QFETCH(QString, message);
+    addOrder(m_wholesale, QStringLiteral("SENT"), 5.0, 1);
+    addOrder(m_farm, QStringLiteral("DRAFT"), 7.0, 1);
+    PurchaseManagement* list = openList();
+    QAbstractItemModel* model = child<QTableView>(list, "tableViewItems")->model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Sent Date"));
+
+    child<QLineEdit>(list, "editName")->setText(vendor);
+    child<QLineEdit>(list, "lineStatus")->setText(status);
+    child<QPushButton>(list, "buttonSearch")->click();
+    QStringList found;
+    for (int row = 0; row < model->rowCount(); ++row)
+        found << model->index(row, 1).data().toString();
+    QCOMPARE(found, vendors);
+    QCOMPARE(child<QLabel>(list, "labelStatus")->text(), message);
+
+    child<QPushButton>(list, "buttonShowAll")->click();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(child<QLineEdit>(list, "lineStatus")->text(), status);
+}
+
+void PurchasingTest::listOpensAndDeletesOrders()
+{
+    addOrder(m_wholesale, QStringLiteral("SENT"), 5.0, 1);
+    const qint64 doomed = addOrder(m_farm, QStringLiteral("DRAFT"), 7.0, 2);
+    PurchaseManagement* list = openList();
+    auto* table = child<QTableView>(list, "tableViewItems");
+    QAbstractItemModel* model = table->model();
+    QVERIFY(!child<QPushButton>(list, "buttonEdit")->isEnabled());
+    table->setCurrentIndex(model->index(1, 0));
+    QVERIFY(child<QPushButton>(list, "buttonDelete")->isEnabled());
+
+    // Edit opens the editor on the chosen order; a double-click does the same.
+    QString number;
+    QString total;
+    m_dialogs.expect(
+        [&](QWidget* dialog) {
+            QVERIFY(qobject_cast<AddEditPurchaseOrder*>(dialog));
+            number = text(dialog, "linePoNumber");
+            total = text(dialog, "lineTotal");
+            dialog->close();
+        },
+        QStringLiteral("editor"));
+    child<QPushButton>(list, "buttonEdit")->click();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(number, QString::number(doomed));
+    QCOMPARE(total, QStringLiteral("7.00"));
+
+    m_dialogs.expect(
+        [&](QWidget* dialog) {
+            number = text(dialog, "linePoNumber");
+            dialog->close();
+        },
+        QStringLiteral("new order"));
+    child<QPushButton>(list, "buttonAddNew")->click();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(number.isEmpty());
+
+    QString question;
+    m_dialogs.expectMessageBox(QMessageBox::Yes, &question);
+    child<QPushButton>(list, "buttonDelete")->click();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(question, QStringLiteral("Do you really want to delete this purchase order?"));
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("Wholesale Ltd"));
+    QCOMPARE(m_inventory->count(QStringLiteral("tblPODetails")), qint64(1));
+}
+
+void PurchasingTest::receivedOrderIsSoldAtTheTill()
+{
+    const qint64 snacks = m_inventory->addCategory(QStringLiteral("Snacks"));
+    m_inventory->addProduct(snacks, QStringLiteral("NUT500"), QStringLiteral("Cashew Nuts"), 1,
+                            0.0);
+    m_sales = std::make_unique<StoreBuilder>(
+        StoreBuilder::Kind::Sales,
+        QDir::homePath() + QStringLiteral("/po-sales-%1.mercdb").arg(m_serial));
+    QVERIFY(m_sales->isOk());
+    m_sales->activate();
+
+    openEditor();
+    chooseVendor(QStringLiteral("Wholesale Ltd"));
+    addItem(QStringLiteral("NUT500"), QStringLiteral("1.20"), QStringLiteral("12"),
+            QStringLiteral("2.00"), QStringLiteral("N-1"));
+    QString question;
+    receive(QMessageBox::Yes, &question);
+    m_editor.reset();
+
+    CPOS* pos = nullptr;
+    std::unique_ptr<QPOSDialog> till(TestSupport::openSalesScreen(&pos));
+    child<QLineEdit>(pos, "lineEditItems")->setText(QStringLiteral("3"));
+    child<QLineEdit>(pos, "lineEditBarCode")->setText(QStringLiteral("NUT500"));
+    pos->on_pushEnter_clicked();
+    QCOMPARE(pos->GetModel()->rowCount(), 1);
+    QCOMPARE(pos->GetModel()->Text(0, CItemTransactionsModel::ColName),
+             QStringLiteral("Cashew Nuts"));
+    child<QLineEdit>(pos, "lineEditPaid")->setText(QStringLiteral("6.00"));
+    pos->on_pushButtonPay_clicked();
+    QCOMPARE(pos->GetSaleState(), int(CPOS::Paid));
+    QCOMPARE(storedValue(QStringLiteral("SELECT QUANTITY FROM tblInventory WHERE BAR_CODE = "
+                                        "'NUT500'"))
+                 .toInt(),
+             9);
+}
+
+void PurchasingTest::screenshots()
+{
+    const QString folder = qEnvironmentVariable("MERCHORA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("MERCHORA_SCREENSHOT_DIR is not set");
+    QDir().mkpath(folder);
+    setSetting("REPORT_COMPANY_NAME", QStringLiteral("Corner Pharmacy"));
+    setSetting("REPORT_COMPANY_ADDRESS", QStringLiteral("4 Market Square, Springfield"));
+    setSetting("REPORT_PHONE_NUMBER", QStringLiteral("Phone: 555 0123"));
+    addOrder(m_wholesale, QStringLiteral("RECEIVED"), 42.0, 2);
+    addOrder(m_farm, QStringLiteral("DRAFT"), 18.5, 1);
+
+    AddEditPurchaseOrder* editor = openEditor();
+    chooseVendor(QStringLiteral("Fresh Farm"));
+    addItem(QStringLiteral("TEA1"), QStringLiteral("2.5"), QStringLiteral("4"),
+            QStringLiteral("3.90"), QStringLiteral("GT-2025-04"));
+    addItem(QStringLiteral("HONEY"), QStringLiteral("4.80"), QStringLiteral("6"),
+            QStringLiteral("7.50"), QStringLiteral("HJ-118"));
+    child<QTextEdit>(editor, "textEditNotes")
+        ->setPlainText(QStringLiteral("Deliver to the back door before 9 am."));
+    child<QPushButton>(editor, "pushPrintToPDF")->click();
+    TestSupport::runTool(QStringLiteral("pdftoppm"),
+                         {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                          QStringLiteral("-singlefile"), m_urls.urls.last().toLocalFile(),
+                          QDir(folder).filePath(QStringLiteral("purchase-order-page"))});
+    const QSqlRecord record = [this] {
+        PurchaseManagement* list = openList();
+        auto* model =
+            qobject_cast<QSqlQueryModel*>(child<QTableView>(list, "tableViewItems")->model());
+        return model->record(model->rowCount() - 1);
+    }();
+
+    for (const bool dark : {true, false}) {
+        const QString suffix = dark ? QString() : QStringLiteral("-light");
+        AddEditPurchaseOrder* shown = openEditor(&record, TestSupport::themeSheet(dark));
+        auto* tabs = child<QTabWidget>(shown, "tabWidget");
+        auto* table = child<QTableView>(shown, "tableView");
+        emit table->clicked(table->model()->index(1, 4));
+        const char* names[] = {"purchase-order", "purchase-order-receiving",
+                               "purchase-order-notes"};
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QTest::qWait(20);
+            saveShot(shown, QString::fromLatin1(names[tab]) + suffix);
+        }
+        openList(TestSupport::themeSheet(dark));
+        QTest::qWait(20);
+        saveShot(m_host.get(), QStringLiteral("purchase-orders") + suffix);
+    }
+}
+
+MERCHORA_TEST_MAIN(PurchasingTest)
+#include "tst_purchasing.moc"
