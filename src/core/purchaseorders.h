@@ -88,7 +88,7 @@ namespace PurchaseOrderStore {
 bool LookUpProduct(const QSqlDatabase& inventory, const QString& code, OrderProduct* product);
 
 // Inserts the header when its ID is empty (and sets the ID), otherwise updates it. False when the
-// database refuses it (no vendor, for example); logged.
+// database refuses it (no vendor, for example; logged) or the order to update no longer exists.
 bool SaveHeader(const QSqlDatabase& inventory, PurchaseOrderHeader* header);
 
 bool AddItem(const QSqlDatabase& inventory, const QString& orderId, const PurchaseOrderItem& item);
@@ -96,11 +96,13 @@ bool AddItem(const QSqlDatabase& inventory, const QString& orderId, const Purcha
 // there is no such item.
 bool UpdateReceiving(const QSqlDatabase& inventory, const QString& itemId,
                      const PurchaseOrderItem& item);
+// False when there is no such item.
 bool DeleteItem(const QSqlDatabase& inventory, const QString& itemId);
-// Deletes the order and its items in one transaction.
+// Deletes the order and its items in one transaction; false (nothing deleted) when there is no
+// such order.
 bool DeleteOrder(const QSqlDatabase& inventory, const QString& orderId);
 
-// The number of items of an order: the batches one export adds.
+// The number of items of an order: the batches one export adds; -1 when the statement fails.
 int ItemCount(const QSqlDatabase& inventory, const QString& orderId);
 
 // Books every item of the order into stock as a new batch (sub-items 0, shown on the sales
