@@ -436,10 +436,11 @@ void AddEditPurchaseOrder::on_pushSave_clicked()
 void AddEditPurchaseOrder::on_comboStatus_currentTextChanged(const QString& status)
 {
     if (status == QLatin1String(RECEIVED) && m_savedStatus != QLatin1String(RECEIVED)) {
+        QString question = tr("Do you want to export received items to inventory?");
         const int batches = PurchaseOrderStore::ItemCount(Inventory(), m_orderId);
-        const QString question = tr("Do you want to export received items to inventory?") +
-                                 QStringLiteral("\n\n") +
-                                 tr("This adds %n new stock batch(es).", nullptr, batches);
+        if (batches >= 0)
+            question +=
+                QStringLiteral("\n\n") + tr("This adds %n new stock batch(es).", nullptr, batches);
         if (QMessageBox::question(this, tr("Export"), question,
                                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             ExportToInventory();

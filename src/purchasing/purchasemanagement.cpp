@@ -67,6 +67,10 @@ BoundStatement PurchaseManagement::ListQuery(ListSearch search, const QString& t
 void PurchaseManagement::RunCurrentQuery()
 {
     SetBoundQuery(m_model, CDBManager::GetInstance()->GetInventoryDataBase(), m_currentQuery);
+    // The rows are read anew and none is current: an order is chosen again before it is edited
+    // or deleted, never by a row number that may now name another order.
+    ui->buttonEdit->setEnabled(false);
+    ui->buttonDelete->setEnabled(false);
     QTableView* view = ui->tableViewItems;
     view->show();
     view->resizeColumnsToContents();
