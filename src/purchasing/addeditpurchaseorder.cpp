@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScroller>
 #include <QSqlError>
 #include <QSqlQueryModel>
@@ -66,6 +67,26 @@ QString PriceText(const QVariant& value)
         return cents.ToString();
     return QString::number(price, 'g', 15);
 }
+
+// The ordered items, prices shown as PriceText gives them and numbers aligned right; the records
+// keep the stored values.
+class OrderItemsModel : public QSqlQueryModel
+{
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const int column = index.column();
+        const bool price =
+            column == ItemUnitPrice || column == ItemLineTotal || column == ItemSalePrice;
+        if (role == Qt::TextAlignmentRole && (price || column == ItemQuantity))
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (role == Qt::DisplayRole && price)
+            return PriceText(QSqlQueryModel::data(index, role));
+        return QSqlQueryModel::data(index, role);
+    }
+};
 
 } // namespace
 
@@ -157,12 +178,29 @@ void AddEditPurchaseOrder::LoadPurchaseOrder(const QSqlRecord* record)
     }
     ShowTotals();
 
-    m_items = new QSqlQueryModel(this);
+    m_items = new OrderItemsModel(this);
     QTableView* view = ui->tableView;
     view->setModel(m_items);
     RunItemQuery();
     view->hideColumn(ItemId);
     view->hideColumn(ItemOrderId);
+}
+
+void AddEditPurchaseOrder::showEvent(QShowEvent* event)
+{
+    MerchoraDialog::showEvent(event);
+    // The theme gives every button a small minimum width, below which a squeezed layout would
+    // cut its text; none gets narrower than its text.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setMinimumWidth(button->sizeHint().width());
+    // A wrapped label makes the scroll area size the form by its height for the width, taller
+    // than the dialog; the hint wraps within the room the layout gives it instead. (QLabel sets
+    // the flag again when its font changes, so this follows the theme's polish.)
+    QSizePolicy policy = ui->labelInventoryHint->sizePolicy();
+    policy.setHeightForWidth(false);
+    ui->labelInventoryHint->setSizePolicy(policy);
+    // The style sheet the dialog now wears decides the widths its columns need.
+    ui->tableView->resizeColumnsToContents();
 }
 
 void AddEditPurchaseOrder::RunItemQuery()
@@ -508,8 +546,9 @@ void AddEditPurchaseOrder::setValue(int& recNo, QString& paramName, QVariant& pa
                                     int reportPage)
 {
     Q_UNUSED(reportPage)
-    const auto cell = [this, recNo](int column) {
-        return m_items->index(recNo, column).data();
+    const QSqlRecord item = m_items->record(recNo);
+    const auto cell = [&item](int column) {
+        return item.value(column);
     };
     const auto money = [this](const QString& text) {
         return m_currencySymbol + QLatin1Char(' ') + text;

@@ -61,6 +61,9 @@ public Q_SLOTS:
     void on_pushUpdateInventoryData_clicked();
     void on_pushPrintToPDF_clicked();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ReadPrintingValues();
     // Runs the item query of the current order and fits the columns.

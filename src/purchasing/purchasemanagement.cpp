@@ -2,6 +2,7 @@
 #include "ui_purchasemanagement.h"
 
 #include "core/DBManager.h"
+#include "core/reportqueries.h"
 #include "core/utility.h"
 #include "purchasing/addeditpurchaseorder.h"
 
@@ -36,7 +37,8 @@ PurchaseManagement::PurchaseManagement(QWidget* parent)
     m_baseQuery = ListQuery(ListSearch::All);
     m_currentQuery = ListQuery(ListSearch::Nothing);
 
-    m_model = new QSqlQueryModel(this);
+    // Amounts show as money, two decimals and aligned right.
+    m_model = new ReportTableModel(this);
     QTableView* view = ui->tableViewItems;
     view->setModel(m_model);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);

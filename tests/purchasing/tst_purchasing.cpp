@@ -658,12 +658,12 @@ void PurchasingTest::screenshots()
 
     AddEditPurchaseOrder* editor = openEditor();
     chooseVendor(QStringLiteral("Fresh Farm"));
+    child<QTextEdit>(editor, "textEditNotes")
+        ->setPlainText(QStringLiteral("Deliver to the back door before 9 am."));
     addItem(QStringLiteral("TEA1"), QStringLiteral("2.5"), QStringLiteral("4"),
             QStringLiteral("3.90"), QStringLiteral("GT-2025-04"));
     addItem(QStringLiteral("HONEY"), QStringLiteral("4.80"), QStringLiteral("6"),
             QStringLiteral("7.50"), QStringLiteral("HJ-118"));
-    child<QTextEdit>(editor, "textEditNotes")
-        ->setPlainText(QStringLiteral("Deliver to the back door before 9 am."));
     child<QPushButton>(editor, "pushPrintToPDF")->click();
     TestSupport::runTool(QStringLiteral("pdftoppm"),
                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
@@ -681,7 +681,8 @@ void PurchasingTest::screenshots()
         AddEditPurchaseOrder* shown = openEditor(&record, TestSupport::themeSheet(dark));
         auto* tabs = child<QTabWidget>(shown, "tabWidget");
         auto* table = child<QTableView>(shown, "tableView");
-        emit table->clicked(table->model()->index(1, 4));
+        table->setCurrentIndex(table->model()->index(1, 4));
+        emit table->clicked(table->currentIndex());
         const char* names[] = {"purchase-order", "purchase-order-receiving",
                                "purchase-order-notes"};
         for (int tab = 0; tab < tabs->count(); ++tab) {
@@ -689,7 +690,10 @@ void PurchasingTest::screenshots()
             QTest::qWait(20);
             saveShot(shown, QString::fromLatin1(names[tab]) + suffix);
         }
-        openList(TestSupport::themeSheet(dark));
+        PurchaseManagement* list = openList(TestSupport::themeSheet(dark));
+        m_host->resize(1120, 620);
+        child<QLineEdit>(list, "editName")->setText(QStringLiteral("Farm"));
+        child<QPushButton>(list, "buttonSearch")->click();
         QTest::qWait(20);
         saveShot(m_host.get(), QStringLiteral("purchase-orders") + suffix);
     }
