@@ -135,12 +135,15 @@ void AddEditPurchaseOrder::ReadPrintingValues()
     m_logo = QImage(logoPath);
     m_currencySymbol = Setting(SettingKey::CURRENCY_SYMBOL);
     m_taxName = Setting(SettingKey::SALES_TAX_NAME);
+    // As the till and the home screen name an unnamed tax.
+    if (m_taxName.isEmpty())
+        m_taxName = QStringLiteral("TAX");
     ui->labelSalesTax->setText(m_taxName);
     m_taxOn = Utility::GetInstance()->ReadBool(QString::fromLatin1(SettingKey::ENABLE_TAX));
     if (!m_taxOn) {
-        for (QWidget* widget :
-             {static_cast<QWidget*>(ui->labelSubTotal), static_cast<QWidget*>(ui->lineSubTotal),
-              static_cast<QWidget*>(ui->labelSalesTax), static_cast<QWidget*>(ui->lineTax)})
+        const std::initializer_list<QWidget*> taxFields = {ui->labelSubTotal, ui->lineSubTotal,
+                                                           ui->labelSalesTax, ui->lineTax};
+        for (QWidget* widget : taxFields)
             widget->hide();
     }
 }
