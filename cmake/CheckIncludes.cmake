@@ -25,7 +25,9 @@ set(ALLOWED_app ${FLOORS})
 
 # Headers through which one screen opens another.
 set(PUBLIC_SCREEN_HEADERS
+  catalogue/productpicker.h
   catalogue/stockpicker.h
+  catalogue/vendordirectory.h
   pos/possettingspanel.h
   reporting/printersettingspanel.h
   reporting/saleshistorydialog.h)

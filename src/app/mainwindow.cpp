@@ -17,6 +17,8 @@
 #include "core/utility.h"
 #include "pos/managecustomers.h"
 #include "pos/pos.h"
+#include "purchasing/addeditpurchaseorder.h"
+#include "purchasing/purchasemanagement.h"
 #include "reporting/reportsmanagement.h"
 #include "reporting/salesmanagement.h"
 #include "settings/settings.h"
@@ -370,17 +372,17 @@ void MainWindow::ShowNotAvailable()
 
 void MainWindow::on_pushPurchaseManagement_clicked()
 {
-    ShowNotAvailable();
+    SetCentralScreen(new PurchaseManagement(this));
 }
 
 void MainWindow::on_actionManage_Purchase_triggered()
 {
-    ShowNotAvailable();
+    on_pushPurchaseManagement_clicked();
 }
 
 void MainWindow::on_actionAdd_New_Purchase_Order_triggered()
 {
-    ShowNotAvailable();
+    RunModal<AddEditPurchaseOrder>(this);
 }
 
 void MainWindow::on_pushReportManagement_clicked()

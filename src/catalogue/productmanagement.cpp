@@ -84,9 +84,9 @@ ProductManagement::~ProductManagement()
     delete ui;
 }
 
-QString ProductManagement::PickProduct(const QSize& size)
+QString ProductManagement::PickProduct(const QSize& size, QWidget* parent)
 {
-    ScreenDialog dialog(nullptr, tr("Select Product"), size);
+    ScreenDialog dialog(parent, tr("Select Product"), size);
     auto* screen = dialog.SetScreen(new ProductManagement(&dialog, true));
     dialog.exec();
     return screen->GetSelectedProductCode();

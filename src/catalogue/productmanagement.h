@@ -29,9 +29,10 @@ public:
     // The code of the product double-clicked in selection mode; empty if none was chosen.
     QString GetSelectedProductCode() const { return m_selectedProductCode; }
 
-    // Shows the product picker over the main window, modal, at the given size; returns the code
-    // of the chosen product, or an empty text when the picker was closed without a choice.
-    static QString PickProduct(const QSize& size);
+    // Shows the product picker over parent (the main window when none is given), modal, at the
+    // given size; returns the code of the chosen product, or an empty text when the picker was
+    // closed without a choice.
+    static QString PickProduct(const QSize& size, QWidget* parent = nullptr);
 
 public Q_SLOTS:
     void OnProductSeleted();

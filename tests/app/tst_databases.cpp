@@ -219,10 +219,8 @@ void DatabasesTest::mainWindowEntriesOpenDialogsOrSayNotAvailable()
     child<QAction>(&window, "action_Backup")->trigger();
     QVERIFY(m_dialogs.waitUntilDone());
 
-    for (const char* name :
-         {"actionManage_Purchase", "actionAdd_New_Purchase_Order", "actionNormal_Export",
-          "actionExport_for_Scanner", "actionImport_with_Codes", "actionImport_without_Codes",
-          "pushPurchaseManagement"}) {
+    for (const char* name : {"actionNormal_Export", "actionExport_for_Scanner",
+                             "actionImport_with_Codes", "actionImport_without_Codes"}) {
         QString text;
         m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
         if (auto* action = child<QAction>(&window, name))

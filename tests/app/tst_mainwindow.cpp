@@ -707,6 +707,10 @@ void MainWindowTest::entriesOpenTheirScreens_data()
                                     << "InventoryManagement";
     QTest::newRow("inventory button") << "pushInventoryManagement"
                                       << "InventoryManagement";
+    QTest::newRow("purchase menu") << "actionManage_Purchase"
+                                   << "PurchaseManagement";
+    QTest::newRow("purchase button") << "pushPurchaseManagement"
+                                     << "PurchaseManagement";
     QTest::newRow("sales menu") << "actionManage_Sales"
                                 << "SalesManagement";
     QTest::newRow("sales button") << "pushSalesManagement"
@@ -752,6 +756,8 @@ void MainWindowTest::entriesOpenTheirDialogs_data()
                                  << "AddEditProductDialog";
     QTest::newRow("new batch") << "actionAdd_New_Batch"
                                << "CAddNewItemsBatch";
+    QTest::newRow("new purchase order") << "actionAdd_New_Purchase_Order"
+                                        << "AddEditPurchaseOrder";
     QTest::newRow("categories") << "actionManage_Categories"
                                 << "ManageCategories";
     QTest::newRow("vendors") << "actionManage_Vendors"
