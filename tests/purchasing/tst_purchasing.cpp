@@ -3,6 +3,7 @@
 #include "salesscreenhost.h"
 #include "storebuilder.h"
 #include "testenvironment.h"
+#include "urlcatcher.h"
 
 #include "core/DBManager.h"
 #include "core/itemtransactionsmodel.h"
@@ -13,7 +14,6 @@
 #include "widgets/qposdialog.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,16 +33,6 @@
 using TestSupport::StoreBuilder;
 
 namespace {
-
-// Catches the PDF files the editor asks the desktop to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
 
 template <typename T> T* child(const QWidget* parent, const char* name)
 {
@@ -112,7 +102,7 @@ private:
     QString field(const char* name) const { return text(m_editor.get(), name); }
 
     TestSupport::ModalDialogHandler m_dialogs;
-    UrlCatcher m_urls;
+    TestSupport::UrlCatcher m_urls;
     std::unique_ptr<StoreBuilder> m_inventory;
     std::unique_ptr<StoreBuilder> m_sales;
     std::unique_ptr<AddEditPurchaseOrder> m_editor;
@@ -127,8 +117,7 @@ void PurchasingTest::init()
     TestSupport::resetSettings();
     TestSupport::resetDatabases();
     m_dialogs.finish();
-    m_urls.urls.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    m_urls.start();
     setSetting("CURRENCY_SYMBOL", "$");
     setSetting("SALES_TAX_NAME", "VAT");
 
@@ -149,7 +138,7 @@ void PurchasingTest::init()
 void PurchasingTest::cleanup()
 {
     MERCHORA_VERIFY_DIALOGS(m_dialogs);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    m_urls.stop();
     m_editor.reset();
     m_host.reset();
     TestSupport::resetDatabases();
