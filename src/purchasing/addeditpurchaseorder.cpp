@@ -312,7 +312,7 @@ bool AddEditPurchaseOrder::ValidateItemData()
     return false;
 }
 
-void AddEditPurchaseOrder::ExportToInventory()
+bool AddEditPurchaseOrder::ExportToInventory()
 {
     PurchaseOrderHeader header = Header();
     const StockExportResult result = PurchaseOrderStore::ExportToStock(Inventory(), &header);
@@ -320,7 +320,7 @@ void AddEditPurchaseOrder::ExportToInventory()
         QMessageBox::warning(this, tr("Export"),
                              tr("Nothing was booked into stock:") + QLatin1Char('\n') +
                                  result.problems.join(QLatin1Char('\n')));
-        return;
+        return false;
     }
     m_orderId = header.id;
     ui->linePoNumber->setText(m_orderId);
@@ -329,6 +329,7 @@ void AddEditPurchaseOrder::ExportToInventory()
                              tr("Export to inventory finished successfully") +
                                  QStringLiteral("\n\n") +
                                  tr("%n new stock batch(es) added.", nullptr, result.booked));
+    return true;
 }
 
 void AddEditPurchaseOrder::OnItemSelected(const QModelIndex& current)
@@ -483,8 +484,14 @@ void AddEditPurchaseOrder::on_comboStatus_currentTextChanged(const QString& stat
             question +=
                 QStringLiteral("\n\n") + tr("This adds %n new stock batch(es).", nullptr, batches);
         if (QMessageBox::question(this, tr("Export"), question,
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-            ExportToInventory();
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes &&
+            !ExportToInventory()) {
+            // Nothing was booked: the order keeps its former status, so that it is not saved as
+            // received and choosing RECEIVED again offers the export again.
+            const QSignalBlocker blocker(ui->comboStatus);
+            ui->comboStatus->setCurrentText(m_savedStatus);
+            return;
+        }
     }
     // Moving away from RECEIVED and back offers the export again.
     m_savedStatus = status;
@@ -504,6 +511,9 @@ void AddEditPurchaseOrder::on_pushUpdateInventoryData_clicked()
 
 void AddEditPurchaseOrder::PrepareReport(ReportEngine* report)
 {
+    // The model reads rows in steps; a long order prints every item.
+    while (m_items->canFetchMore())
+        m_items->fetchMore();
     report->rowCounts.append(m_items->rowCount());
     const QString path = m_taxOn ? QStringLiteral(":/xml/reports/purchase_order.xml")
                                  : QStringLiteral(":/xml/reports/purchase_order_no_tax.xml");

@@ -34,8 +34,8 @@ public:
     void LoadPurchaseOrder(const QSqlRecord* record);
     // Checks the item fields before an add; the first problem goes to the status line.
     bool ValidateItemData();
-    // Asks the store to book every item as a new stock batch and says how it went.
-    void ExportToInventory();
+    // Books the items into stock; false (after saying why) when nothing was booked.
+    bool ExportToInventory();
 
     QString GetOrderId() const { return m_orderId; }
 

@@ -372,6 +372,12 @@ void PurchasingTest::failedExportBooksNothing()
     QVERIFY2(warning.startsWith(QStringLiteral("Nothing was booked into stock:\nHONEY")),
              qPrintable(warning));
     QCOMPARE(m_inventory->count("tblInventory"), batches);
+    // The order keeps its former status; choosing RECEIVED again offers the export again.
+    QCOMPARE(child<QComboBox>(m_editor.get(), "comboStatus")->currentText(),
+             QStringLiteral("DRAFT"));
+    m_dialogs.expectMessageBox(QMessageBox::No);
+    child<QComboBox>(m_editor.get(), "comboStatus")->setCurrentText(QStringLiteral("RECEIVED"));
+    QVERIFY(m_dialogs.waitUntilDone());
 }
 
 void PurchasingTest::printsOrder_data()
