@@ -14,6 +14,7 @@
 #include "catalogue/managecategories.h"
 #include "catalogue/managevendors.h"
 #include "catalogue/productmanagement.h"
+#include "core/productdata.h"
 #include "core/utility.h"
 #include "pos/managecustomers.h"
 #include "pos/pos.h"
@@ -24,10 +25,13 @@
 #include "settings/settings.h"
 #include "widgets/errordialog.h"
 #include "widgets/merchoradialog.h"
+#include "widgets/progress.h"
 #include "widgets/qposdialog.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -38,6 +42,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QToolBar>
+
+#include <limits>
 
 namespace {
 const char kDarkSheet[] = ":/resources/stylesheets/WindowsStyleSheet.txt";
@@ -363,13 +369,6 @@ void MainWindow::on_actionManager_Customers_triggered()
     RunModal<ManageCustomers>(this, false);
 }
 
-// Entries whose screen is not part of the program yet say so instead of doing nothing.
-void MainWindow::ShowNotAvailable()
-{
-    QMessageBox::information(this, tr("Information"),
-                             tr("This part of the program is not available yet."));
-}
-
 void MainWindow::on_pushPurchaseManagement_clicked()
 {
     SetCentralScreen(new PurchaseManagement(this));
@@ -407,22 +406,109 @@ void MainWindow::on_actionDatabases_triggered()
 
 void MainWindow::on_actionNormal_Export_triggered()
 {
-    ShowNotAvailable();
+    ErrorDialog message(QStringLiteral("err_msg_6"), tr("Inventory Export"),
+                        tr("This is normal data export mode. Inventory data will be exported to "
+                           "CSV text file. You can open this file in Excel, or some other program "
+                           "and generate barcodes in Excel, Word or your program of choice."),
+                        this);
+    message.exec();
+    InventoryExport(false);
 }
 
 void MainWindow::on_actionExport_for_Scanner_triggered()
 {
-    ShowNotAvailable();
+    ErrorDialog message(QStringLiteral("err_msg_7"), tr("Inventory Export"),
+                        tr("Inventory data will be exported to CSV text file. You can open this "
+                           "file in Excel, or some other program and generate barcodes in Excel, "
+                           "Word or your program of choice. This function will export barcodes "
+                           "which are compatible with barcode scanners."),
+                        this);
+    message.exec();
+    InventoryExport(true);
 }
 
 void MainWindow::on_actionImport_with_Codes_triggered()
 {
-    ShowNotAvailable();
+    ErrorDialog message(QStringLiteral("err_msg_8"), tr("Inventory Import"),
+                        tr("Inventory data will be imported from CSV text file. Data should be in "
+                           "the form of\n<product category>,<product name>,<barcode>\n on each "
+                           "line."),
+                        this);
+    message.exec();
+    ImportProductData(true);
 }
 
 void MainWindow::on_actionImport_without_Codes_triggered()
 {
-    ShowNotAvailable();
+    ErrorDialog message(QStringLiteral("err_msg_9"), tr("Inventory Import"),
+                        tr("Inventory data will be imported from CSV text file. Data should be in "
+                           "the form of\n<product category>,<product name>\n on each line."),
+                        this);
+    message.exec();
+    ImportProductData(false);
+}
+
+// The progress dialog follows the work; only paint and timer events are handled meanwhile, so
+// nothing else can reach the database while an import holds its transaction open.
+static ProductDataProgress FollowIn(Progress* progress, const QString& text)
+{
+    return [progress, text](qint64 done, qint64 total) {
+        // The bar counts in kilobytes when the bytes of a large file would not fit its range.
+        const int scale = total > std::numeric_limits<int>::max() ? 1024 : 1;
+        progress->SetStep(text, int(done / scale), int(total / scale));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+}
+
+void MainWindow::InventoryExport(bool forScanner)
+{
+    QSettings* settings = Utility::GetInstance()->GetSettings();
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setDirectory(
+        Utility::GetInstance()->ReadString(QString::fromLatin1(SettingKey::RECENT_LOCATION)));
+    dialog.setModal(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = QDir(dialog.selectedFiles().constFirst()).absolutePath();
+    settings->setValue(QString::fromLatin1(SettingKey::RECENT_LOCATION), folder);
+
+    Progress progress(this);
+    progress.show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const InventoryExportResult result =
+        ExportInventoryFile(CDBManager::GetInstance()->GetInventoryDataBase(), folder, forScanner,
+                            FollowIn(&progress, tr("Exporting stock batches...")));
+    progress.close();
+    if (result.outcome == InventoryExportResult::Outcome::FileError)
+        QMessageBox::warning(this, tr("Export"), result.message);
+    else
+        QMessageBox::information(this, tr("Export"), result.message);
+}
+
+void MainWindow::ImportProductData(bool withCodes)
+{
+    QSettings* settings = Utility::GetInstance()->GetSettings();
+    const QString fileName = QFileDialog::getOpenFileName(
+        this, tr("Open File"),
+        Utility::GetInstance()->ReadString(QString::fromLatin1(SettingKey::RECENT_LOCATION)),
+        tr("Data Files (*.txt *.csv)"));
+    if (fileName.isEmpty())
+        return;
+    settings->setValue(QString::fromLatin1(SettingKey::RECENT_LOCATION), fileName);
+
+    Progress progress(this);
+    progress.show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const ProductImportResult result =
+        ImportProductFile(CDBManager::GetInstance()->GetInventoryDataBase(), fileName, withCodes,
+                          FollowIn(&progress, tr("Importing product data...")));
+    progress.close();
+    if (result.ok)
+        QMessageBox::information(this, tr("Import"), result.message);
+    else
+        QMessageBox::warning(this, tr("Import"), result.message);
 }
 
 void MainWindow::on_pushPointOfSale_clicked()

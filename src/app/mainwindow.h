@@ -89,8 +89,11 @@ private:
     void ToggleLoginActions();
     void SetMenusAndToolBarsEnabled(bool enabled);
     void LaunchPointOfSale();
-    // The one message of the entries whose screen the program does not have yet.
-    void ShowNotAvailable();
+    // Writes the name and bar code of every stock batch to a CSV file in a folder the user
+    // chooses; for a scanner the bar codes get the start and stop characters of Code 39.
+    void InventoryExport(bool forScanner);
+    // Creates categories and products from a CSV file the user chooses.
+    void ImportProductData(bool withCodes);
 
     Ui::MainWindow* ui;
     bool m_uiReady = false;

@@ -52,7 +52,9 @@ private Q_SLOTS:
     void selectExisting();
     void backupWithoutDestinationAsksForFolderAndCopiesSharedFolderOnce();
     void backupKeepsExistingFilesWithYesToAll();
-    void mainWindowEntriesOpenDialogsOrSayNotAvailable();
+    void mainWindowEntriesOpenDialogs();
+    void productDataEntries_data();
+    void productDataEntries();
     void screenshots();
 
 private:
@@ -203,7 +205,7 @@ void DatabasesTest::backupKeepsExistingFilesWithYesToAll()
     }
 }
 
-void DatabasesTest::mainWindowEntriesOpenDialogsOrSayNotAvailable()
+void DatabasesTest::mainWindowEntriesOpenDialogs()
 {
     MainWindow window;
     Utility::GetInstance()->SetMainWindow(&window);
@@ -218,19 +220,79 @@ void DatabasesTest::mainWindowEntriesOpenDialogsOrSayNotAvailable()
     });
     child<QAction>(&window, "action_Backup")->trigger();
     QVERIFY(m_dialogs.waitUntilDone());
-
-    for (const char* name : {"actionNormal_Export", "actionExport_for_Scanner",
-                             "actionImport_with_Codes", "actionImport_without_Codes"}) {
-        QString text;
-        m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
-        if (auto* action = child<QAction>(&window, name))
-            action->trigger();
-        else
-            child<QPushButton>(&window, name)->click();
-        QVERIFY(m_dialogs.waitUntilDone());
-        QCOMPARE(text, QStringLiteral("This part of the program is not available yet."));
-    }
     Utility::GetInstance()->SetMainWindow(nullptr);
+}
+
+void DatabasesTest::productDataEntries_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("advisory");
+    QTest::addColumn<QString>("chosen"); // relative to the test folder
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("written"); // file the entry writes, or empty
+    QTest::newRow("normal export") << "actionNormal_Export"
+                                   << "err_msg_6"
+                                   << "export"
+                                   << "Inventory data exported successfully to file %1/export/"
+                                      "inventory_export.csv"
+                                   << "export/inventory_export.csv";
+    QTest::newRow("export for scanner") << "actionExport_for_Scanner"
+                                        << "err_msg_7"
+                                        << "export"
+                                        << "Inventory data exported successfully to file %1/export/"
+                                           "inventory_export_for_scanner.csv"
+                                        << "export/inventory_export_for_scanner.csv";
+    QTest::newRow("import with codes") << "actionImport_with_Codes"
+                                       << "err_msg_8"
+                                       << "in.csv"
+                                       << "Product data imported successfully."
+                                       << "";
+    QTest::newRow("import without codes")
+        << "actionImport_without_Codes"
+        << "err_msg_9"
+        << "in.csv"
+        << "0 product(s) added.\n1 record(s) skipped:\nwrong number of fields: 1 (line 1)"
+        << "";
+}
+
+// Each entry shows its advisory message, then the file dialog, then what it did.
+void DatabasesTest::productDataEntries()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, advisory);
+    QFETCH(QString, chosen);
+    QFETCH(QString, message);
+    QFETCH(QString, written);
+    makeStores();
+    QVERIFY(QDir().mkpath(path(QStringLiteral("export"))));
+    QFile file(path(QStringLiteral("in.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Fruit,Apple,A1\n");
+    file.close();
+    setSetting("err_msg_5", QStringLiteral("1")); // no login advisory: the store has no users
+    MainWindow window;
+    Utility::GetInstance()->SetMainWindow(&window);
+
+    QString shownAdvisory;
+    m_dialogs.expect([&shownAdvisory](QWidget* w) {
+        shownAdvisory = w->windowTitle();
+        TestSupport::clickButtonWithText(w, QStringLiteral("Close"));
+    });
+    m_dialogs.expectFileDialog(path(chosen));
+    QString text;
+    m_dialogs.expectMessageBox(QMessageBox::Ok, &text);
+    child<QAction>(&window, qPrintable(action))->trigger();
+    QVERIFY(m_dialogs.waitUntilDone());
+    Utility::GetInstance()->SetMainWindow(nullptr);
+
+    QCOMPARE(shownAdvisory, action.startsWith(QLatin1String("actionImport"))
+                                ? QStringLiteral("Inventory Import")
+                                : QStringLiteral("Inventory Export"));
+    QVERIFY(Utility::GetInstance()->GetSettings()->contains(advisory));
+    QCOMPARE(text, QString(message).replace(QStringLiteral("%1"), m_root));
+    QCOMPARE(setting(SettingKey::RECENT_LOCATION), path(chosen));
+    if (!written.isEmpty())
+        QVERIFY(QFile::exists(path(written)));
 }
 
 // Pictures of both dialogs in both themes, written only when MERCHORA_SCREENSHOT_DIR is set.
