@@ -29,6 +29,10 @@ const int CHUNK_BYTES = 256 * 1024;
 const qint64 PROGRESS_INTERVAL_MS = 50;
 const int RECORDS_BETWEEN_CLOCK_CHECKS = 256;
 
+// The page cache of an export: enough for the products table of a large shop (100,000 products
+// take about 10 MB) without growing the program by more than that.
+const int EXPORT_PAGE_CACHE_KIB = 12 * 1024;
+
 // Code of a new product until its ID is known and becomes its code.
 const char CODE_PLACEHOLDER[] = "AAAAAAAAAAAAAAAAAAAA";
 
@@ -83,7 +87,7 @@ class ProductImporter
 public:
     ProductImporter(QSqlDatabase& db, bool withCodes, const QString& fileName)
         : m_withCodes(withCodes), m_fileName(fileName), m_findCategory(db), m_addCategory(db),
-          m_findCode(db), m_addProduct(db), m_setCode(db), m_removeProduct(db)
+          m_findCode(db), m_addProduct(db), m_setCode(db), m_removeProduct(db), m_removeCategory(db)
     {
     }
 
@@ -97,7 +101,8 @@ public:
             Prepare(m_addProduct, "INSERT INTO tblProducts (CATEGORY_ID, PRODUCT_CODE, NAME, "
                                   "ITEMS_PER_UNIT, TAX_RATE) VALUES (?, ?, ?, 1, 0)") &&
             Prepare(m_setCode, "UPDATE tblProducts SET PRODUCT_CODE = ? WHERE ID = ?") &&
-            Prepare(m_removeProduct, "DELETE FROM tblProducts WHERE ID = ?");
+            Prepare(m_removeProduct, "DELETE FROM tblProducts WHERE ID = ?") &&
+            Prepare(m_removeCategory, "DELETE FROM tblProductCategories WHERE ID = ?");
         return prepared && (m_withCodes || ChoosePlaceholder());
     }
 
@@ -178,10 +183,15 @@ private:
     {
         if (query.exec())
             return true;
-        MERCHORA_LOG_DB_ERROR(query.lastError());
+        Fail(query.lastError(), line);
+        return false;
+    }
+
+    void Fail(const QSqlError& error, int line)
+    {
+        MERCHORA_LOG_DB_ERROR(error);
         m_failed = true;
         m_failedLine = line;
-        return false;
     }
 
     // The code that a product without one holds until its ID is known. A product may carry the
@@ -213,9 +223,22 @@ private:
         return true;
     }
 
-    // The ID of the category, found by name whatever the letter case or else created.
-    bool CategoryId(const QString& name, int line, qint64* id)
+    // After a statement was refused: true when the code is taken (the unique code refused it),
+    // false with the import failed when the database refused it for any other reason.
+    bool RefusedForCode(const QSqlError& error, const QString& code, int line)
     {
+        bool used = false;
+        if (!CodeUsed(code, line, &used))
+            return false;
+        if (!used)
+            Fail(error, line);
+        return used;
+    }
+
+    // The ID of the category, found by name whatever the letter case or else created (*created).
+    bool CategoryId(const QString& name, int line, qint64* id, bool* created)
+    {
+        *created = false;
         const auto cached = m_categories.constFind(name);
         if (cached != m_categories.constEnd()) {
             *id = cached.value();
@@ -233,37 +256,42 @@ private:
             if (!Run(m_addCategory, line))
                 return false;
             *id = m_addCategory.lastInsertId().toLongLong();
+            *created = true;
         }
         m_categories.insert(name, *id);
         return true;
     }
 
-    bool AddProduct(qint64 categoryId, const QString& code, const QString& name, int line)
+    // A record skipped after its category was created for it: the category goes again, so a
+    // skipped record leaves nothing behind.
+    void SkipCodeUsed(const QString& category, qint64 categoryId, bool created, int line,
+                      const QString& reason)
     {
+        if (created) {
+            m_removeCategory.addBindValue(categoryId);
+            if (!Run(m_removeCategory, line))
+                return;
+            m_categories.remove(category);
+        }
+        Skip(m_result.codeUsed, m_codeUsedLines, line, reason);
+    }
+
+    // Most codes are new: the insert is tried first, and only a refused one is looked into.
+    void StoreWithCode(const QString& category, const QString& name, const QString& code, int line)
+    {
+        qint64 categoryId = 0;
+        bool created = false;
+        if (!CategoryId(category, line, &categoryId, &created))
+            return;
         m_addProduct.addBindValue(categoryId);
         m_addProduct.addBindValue(code);
         m_addProduct.addBindValue(name);
-        return Run(m_addProduct, line);
-    }
-
-    void StoreWithCode(const QString& category, const QString& name, const QString& code, int line)
-    {
-        bool used = false;
-        if (!CodeUsed(code, line, &used))
-            return;
-        if (used) {
-            const int earlier = m_codeLines.value(code);
-            Skip(m_result.codeUsed, m_codeUsedLines, line,
-                 earlier > 0
-                     ? QStringLiteral("code \"%1\" already used on line %2").arg(code).arg(earlier)
-                     : QStringLiteral("code \"%1\" already used in the store").arg(code));
-            return;
+        if (m_addProduct.exec()) {
+            ++m_result.added;
+        } else if (RefusedForCode(m_addProduct.lastError(), code, line)) {
+            SkipCodeUsed(category, categoryId, created, line,
+                         QStringLiteral("code \"%1\" is already used").arg(code));
         }
-        qint64 categoryId = 0;
-        if (!CategoryId(category, line, &categoryId) || !AddProduct(categoryId, code, name, line))
-            return;
-        m_codeLines.insert(code, line);
-        ++m_result.added;
     }
 
     // The product is stored with the placeholder code, then gets its own ID as code. When some
@@ -271,25 +299,26 @@ private:
     void StoreWithOwnId(const QString& category, const QString& name, int line)
     {
         qint64 categoryId = 0;
-        if (!CategoryId(category, line, &categoryId) ||
-            !AddProduct(categoryId, m_placeholder, name, line))
+        bool created = false;
+        if (!CategoryId(category, line, &categoryId, &created))
+            return;
+        m_addProduct.addBindValue(categoryId);
+        m_addProduct.addBindValue(m_placeholder);
+        m_addProduct.addBindValue(name);
+        if (!Run(m_addProduct, line))
             return;
         const QVariant id = m_addProduct.lastInsertId();
         const QString code = id.toString();
-        bool used = false;
-        if (!CodeUsed(code, line, &used))
-            return;
-        if (used) {
-            m_removeProduct.addBindValue(id);
-            if (Run(m_removeProduct, line))
-                Skip(m_result.codeUsed, m_codeUsedLines, line,
-                     QStringLiteral("its ID %1 is another product's code").arg(code));
-            return;
-        }
         m_setCode.addBindValue(code);
         m_setCode.addBindValue(id);
-        if (Run(m_setCode, line))
+        if (m_setCode.exec()) {
             ++m_result.added;
+        } else if (RefusedForCode(m_setCode.lastError(), code, line)) {
+            m_removeProduct.addBindValue(id);
+            if (Run(m_removeProduct, line))
+                SkipCodeUsed(category, categoryId, created, line,
+                             QStringLiteral("its ID %1 is another product's code").arg(code));
+        }
     }
 
     void Skip(int& counter, QList<int>& lines, int line, const QString& reason)
@@ -311,15 +340,43 @@ private:
     QSqlQuery m_addProduct;
     QSqlQuery m_setCode;
     QSqlQuery m_removeProduct;
+    QSqlQuery m_removeCategory;
     QString m_placeholder;
     QHash<QString, qint64> m_categories;
-    QHash<QString, int> m_codeLines; // codes stored by this import, with their line
     ProductImportResult m_result;
     QList<int> m_codeUsedLines;
     QList<int> m_wrongFieldLines;
     QList<int> m_emptyNameLines;
     bool m_failed = false;
     int m_failedLine = 0;
+};
+
+// Raises the page cache of the connection while it lives, and sets it back afterwards. The
+// export looks up each batch's product by its ID, all over the products table; with the default
+// cache of 2 MB most of those look-ups read their page from the file again.
+class LargerPageCache
+{
+public:
+    LargerPageCache(QSqlDatabase& db, int kibibytes) : m_query(db)
+    {
+        if (m_query.exec(QStringLiteral("PRAGMA cache_size")) && m_query.next())
+            m_previous = m_query.value(0);
+        m_query.finish();
+        if (m_previous.isValid())
+            m_query.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(kibibytes));
+    }
+    ~LargerPageCache()
+    {
+        if (m_previous.isValid())
+            m_query.exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong()));
+    }
+
+    LargerPageCache(const LargerPageCache&) = delete;
+    LargerPageCache& operator=(const LargerPageCache&) = delete;
+
+private:
+    QSqlQuery m_query;
+    QVariant m_previous;
 };
 
 ProductImportResult ImportFailure(const QString& message)
@@ -476,6 +533,11 @@ QString InventoryExportFileName(bool forScanner)
                       : QStringLiteral("inventory_export.csv");
 }
 
+int InventoryExportPageCacheKiB()
+{
+    return EXPORT_PAGE_CACHE_KIB;
+}
+
 InventoryExportResult ExportInventoryFile(QSqlDatabase& inventory, const QString& folder,
                                           bool forScanner, const ProductDataProgress& progress)
 {
@@ -500,6 +562,7 @@ InventoryExportResult ExportInventoryFile(QSqlDatabase& inventory, const QString
         total = count.value(0).toLongLong();
     count.finish();
 
+    const LargerPageCache cache(inventory, InventoryExportPageCacheKiB());
     // Forward only: the rows go to the file as they come, none is kept.
     QSqlQuery query(inventory);
     query.setForwardOnly(true);

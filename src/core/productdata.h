@@ -97,4 +97,7 @@ InventoryExportResult
 ExportInventoryFile(QSqlDatabase& inventory, const QString& folder, bool forScanner,
                     const ProductDataProgress& progress = ProductDataProgress());
 
+// The page cache, in KiB, that an export gives the connection while it runs.
+int InventoryExportPageCacheKiB();
+
 #endif // PRODUCTDATA_H

@@ -203,7 +203,7 @@ void ProductDataTest::import_data()
         << "1 product(s) added.\n1 record(s) skipped:\ncode already used: 1 (line 1)";
     QTest::newRow("skipped records by reason")
         << "P1" << true
-        << QByteArray("Drinks,Cola,P1\nDrinks,Tea\n\nDrinks,Juice,J1\nDrinks,Juice 2,J1\n"
+        << QByteArray("Fresh,Cola,P1\nDrinks,Tea\n\nDrinks,Juice,J1\nDrinks,Juice 2,J1\n"
                       ",Lost,X1\nDrinks,,X2\nDrinks,Soda,S1\nDrinks,Late,")
         << QStringList{"Drinks|Juice|J1", "Drinks|Soda|S1"} << QStringList{}
         << "2 product(s) added.\n6 record(s) skipped:\ncode already used: 2 (lines 1, 5)\n"
