@@ -195,7 +195,7 @@ void ProductDataTest::import_data()
                       ",Lost,X1\nDrinks,,X2\nDrinks,Soda,S1\nDrinks,Late,")
         << QStringList{"Drinks|Juice|J1", "Drinks|Soda|S1"} << QStringList{}
         << "2 product(s) added.\n6 record(s) skipped:\ncode already used: 2 (lines 1, 5)\n"
-           "wrong number of fields: 2 (lines 2, 9)\nempty name: 2 (lines 6, 7)";
+           "wrong number of fields: 2 (lines 2, 9)\nempty name or category: 2 (lines 6, 7)";
     QTest::newRow("three fields without codes")
         << "P1" << false << QByteArray("Drinks,Cola,C1\n") << QStringList{} << QStringList{}
         << "0 product(s) added.\n1 record(s) skipped:\nwrong number of fields: 1 (line 1)";
