@@ -164,8 +164,8 @@ public:
                   m_codeUsedLines);
         addReason(QT_TRANSLATE_NOOP("ProductData", "wrong number of fields: %1 (%2)"),
                   result.wrongFieldCount, m_wrongFieldLines);
-        addReason(QT_TRANSLATE_NOOP("ProductData", "empty name or category: %1 (%2)"), result.emptyName,
-                  m_emptyNameLines);
+        addReason(QT_TRANSLATE_NOOP("ProductData", "empty name or category: %1 (%2)"),
+                  result.emptyName, m_emptyNameLines);
         result.message = lines.join(QLatin1Char('\n'));
         return result;
     }
