@@ -505,6 +505,9 @@ void MainWindow::ImportProductData(bool withCodes)
         ImportProductFile(CDBManager::GetInstance()->GetInventoryDataBase(), fileName, withCodes,
                           FollowIn(&progress, tr("Importing product data...")));
     progress.close();
+    // The home screen's product count follows the import.
+    if (auto* home = qobject_cast<HomeScreen*>(centralWidget()))
+        home->RefreshOverview();
     if (result.ok)
         QMessageBox::information(this, tr("Import"), result.message);
     else
