@@ -5,9 +5,12 @@
 #include "core/utility.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <qplatformdefs.h>
 
 namespace {
 
@@ -81,6 +84,23 @@ SaleLinePrice PendingLine::Price() const
     return price;
 }
 
+void PendingLine::SetTexts(const QStringList& lineTexts)
+{
+    texts = lineTexts;
+    record = SaleLineFromTexts(0, texts);
+}
+
+QList<SaleLineRecord> SaleLinesOf(const QList<PendingLine>& lines)
+{
+    QList<SaleLineRecord> records;
+    records.reserve(lines.size());
+    for (int index = 0; index < lines.size(); ++index) {
+        records << lines.at(index).record;
+        records.last().index = index;
+    }
+    return records;
+}
+
 SaleSums PendingSale::Sums() const
 {
     SaleSums sums;
@@ -91,7 +111,10 @@ SaleSums PendingSale::Sums() const
 
 PendingSales::PendingSales(const QSqlDatabase& inventory) : m_db(inventory) {}
 
-PendingSales::~PendingSales() = default;
+PendingSales::~PendingSales()
+{
+    DetachSales();
+}
 
 bool PendingSales::IsOpen() const
 {
@@ -103,6 +126,8 @@ QSqlQuery& PendingSales::Prepared(Statement statement)
     std::unique_ptr<QSqlQuery>& query = m_statements[statement];
     if (!query) {
         query.reset(new QSqlQuery(m_db));
+        // Rows are read once, in order: no cache of the rows read so far.
+        query->setForwardOnly(true);
         if (!query->prepare(QString::fromLatin1(STATEMENTS[statement])))
             MERCHORA_LOG_DB_ERROR(query->lastError());
     }
@@ -317,7 +342,7 @@ QString PendingSales::VoidSale(qint64 saleId, const QString& user)
     return Commit() ? QString() : failed;
 }
 
-StoredSale PendingSales::CheckAttachedStores()
+bool PendingSales::CheckAttachedStores()
 {
     QSqlQuery check(m_db);
     QStringList journals;
@@ -338,23 +363,18 @@ StoredSale PendingSales::CheckAttachedStores()
         m_error = OwnError(QStringLiteral("A store is not in rollback-journal mode: ") +
                            journals.join(QLatin1Char('/')));
     else
-        return StoredSale();
+        return true;
     MERCHORA_LOG_DB_ERROR(m_error);
-    return PaymentFailure(StoredSale::Failure::Sale, m_error);
+    return false;
 }
 
-StoredSale PendingSales::StoreAndClear(qint64 saleId, const SaleRecord& header)
+StoredSale PendingSales::StoreAndClear(qint64 saleId, const SaleRecord& sale)
 {
     if (!Begin())
         return PaymentFailure(StoredSale::Failure::Sale, m_error);
-    const QList<PendingLine> lines = Lines(saleId);
-    SaleRecord sale = header;
-    sale.lines.clear();
-    for (int index = 0; index < lines.size(); ++index)
-        sale.lines << SaleLineFromTexts(index, lines.at(index).texts);
     StoredSale stored;
-    if (lines.isEmpty()) {
-        m_error = OwnError(QStringLiteral("The pending sale has no lines"));
+    if (sale.lines.isEmpty()) {
+        m_error = OwnError(QStringLiteral("The sale has no lines"));
         stored = PaymentFailure(StoredSale::Failure::Sale, m_error);
     } else {
         stored = InsertSaleRows(m_db, sale, QStringLiteral("sales."));
@@ -365,7 +385,22 @@ StoredSale PendingSales::StoreAndClear(qint64 saleId, const SaleRecord& header)
     }
 
     const QVariantList thisSale{saleId};
-    const bool cleared =
+    QSqlQuery clearLines(m_db);
+    clearLines.prepare(QStringLiteral("DELETE FROM tblPendingLines WHERE PENDING_SALE_ID = ?"));
+    clearLines.addBindValue(saleId);
+    bool cleared = Run(clearLines);
+    // The lines stored are the ones whose records are cleared: as many, or nothing happens.
+    // (The count is the connection's last change, so it is read at once.)
+    const int clearedLines = cleared ? clearLines.numRowsAffected() : -1;
+    if (cleared && clearedLines != sale.lines.size()) {
+        m_error = OwnError(QStringLiteral("The sale has %1 lines, its pending records %2")
+                               .arg(sale.lines.size())
+                               .arg(clearedLines));
+        MERCHORA_LOG_DB_ERROR(m_error);
+        cleared = false;
+    }
+    cleared =
+        cleared &&
         Exec(QStringLiteral("INSERT INTO sales.tblSalesVoids (TRANSACTION_ID, ITEM_INDEX, "
                             "PRODUCT_NAME, QUANTITY, SUB_ITEMS, SUB_TOTAL, USER_ID, TIME_STAMP) "
                             "SELECT ?, ITEM_INDEX, PRODUCT_NAME, QUANTITY, SUB_ITEMS, SUB_TOTAL, "
@@ -373,7 +408,6 @@ StoredSale PendingSales::StoreAndClear(qint64 saleId, const SaleRecord& header)
                             "ORDER BY ID"),
              {stored.id, saleId}) &&
         Exec(QStringLiteral("DELETE FROM tblPendingVoids WHERE PENDING_SALE_ID = ?"), thisSale) &&
-        Exec(QStringLiteral("DELETE FROM tblPendingLines WHERE PENDING_SALE_ID = ?"), thisSale) &&
         Exec(QStringLiteral("DELETE FROM tblPendingSales WHERE ID = ?"), thisSale);
     if (!cleared) {
         Rollback();
@@ -420,10 +454,10 @@ QList<PendingLine> PendingSales::Lines(qint64 saleId)
         line.id = read.value(0).toLongLong();
         line.batchId = read.value(1).toLongLong();
         line.returned = read.value(2).toInt() != 0;
-        line.texts = QStringList{
+        line.SetTexts(QStringList{
             QString::number(lines.size()), read.value(3).toString(), read.value(4).toString(),
-            read.value(5).toString(),      read.value(6).toString(), read.value(7).toString(),
-            read.value(8).toString(),      read.value(9).toString(), read.value(10).toString()};
+            read.value(5).toString(), read.value(6).toString(), read.value(7).toString(),
+            read.value(8).toString(), read.value(9).toString(), read.value(10).toString()});
         line.taxUnits = read.value(11).toLongLong();
         lines << line;
     }
@@ -499,25 +533,54 @@ PendingSale PendingSales::Load(qint64 saleId)
     return sale;
 }
 
-StoredSale PendingSales::Pay(qint64 saleId, const SaleRecord& header, const QString& salesPath)
+bool PendingSales::AttachSales(const QString& salesPath)
 {
-    if (!QFileInfo(salesPath).isFile()) {
+    // The sales store stays attached from one payment to the next, as long as the path still
+    // names the very file that was attached: a file replaced or deleted since is let go.
+    QT_STATBUF info;
+    const QByteArray native = QFile::encodeName(QFileInfo(salesPath).absoluteFilePath());
+    if (QT_STAT(native.constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        DetachSales();
         m_error = OwnError(QStringLiteral("The sales store is missing: ") + salesPath);
         MERCHORA_LOG_DB_ERROR(m_error);
-        return PaymentFailure(StoredSale::Failure::Sale, m_error);
+        return false;
     }
+    const QPair<quint64, quint64> identity(quint64(info.st_dev), quint64(info.st_ino));
+    if (m_attached && m_attachedPath == salesPath && m_attachedFile == identity)
+        return true;
+    DetachSales();
     // A connection that takes URIs attaches the file so that it is never created, should it
     // vanish in the meantime.
     const bool uri = m_db.connectOptions().contains(QLatin1String("QSQLITE_OPEN_URI"));
     if (!Exec(QStringLiteral("ATTACH DATABASE ? AS sales"),
               {uri ? NoCreateUri(salesPath) : QFileInfo(salesPath).absoluteFilePath()}))
-        return PaymentFailure(StoredSale::Failure::Sale, m_error);
+        return false;
+    m_attached = true;
+    if (!CheckAttachedStores()) {
+        DetachSales();
+        return false;
+    }
+    m_attachedPath = salesPath;
+    m_attachedFile = identity;
+    return true;
+}
 
-    StoredSale stored = CheckAttachedStores();
-    if (stored.Ok())
-        stored = StoreAndClear(saleId, header);
-
-    if (!Exec(QStringLiteral("DETACH DATABASE sales")))
+void PendingSales::DetachSales()
+{
+    if (!m_attached)
+        return;
+    m_attached = false;
+    if (IsOpen() && !Exec(QStringLiteral("DETACH DATABASE sales")))
         qWarning() << "The sales store stays attached to the inventory connection";
+}
+
+StoredSale PendingSales::Pay(qint64 saleId, const SaleRecord& sale, const QString& salesPath)
+{
+    if (!AttachSales(salesPath))
+        return PaymentFailure(StoredSale::Failure::Sale, m_error);
+    const StoredSale stored = StoreAndClear(saleId, sale);
+    // After a failure the next attempt starts from the file as it is then.
+    if (!stored.Ok())
+        DetachSales();
     return stored;
 }

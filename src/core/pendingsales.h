@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -25,11 +26,17 @@ struct PendingLine
     // The nine texts of the line's columns (CItemTransactionsModel); the index column is not
     // stored, a line's index being its position in the sale.
     QStringList texts;
-    qint64 taxUnits = 0; // the line's exact tax, as priced
+    qint64 taxUnits = 0;   // the line's exact tax, as priced
+    SaleLineRecord record; // the texts as they are stored, read once (SetTexts)
+
+    void SetTexts(const QStringList& lineTexts);
 
     // The line's share of the sale's sums, exactly as when it was priced.
     SaleLinePrice Price() const;
 };
+
+// The lines as they are stored, in order.
+QList<SaleLineRecord> SaleLinesOf(const QList<PendingLine>& lines);
 
 // A sale whose stock is taken and that is not paid yet: on the till, or held.
 struct PendingSale
@@ -102,10 +109,11 @@ public:
     // One sale with its lines; id -1 when there is no such sale.
     PendingSale Load(qint64 saleId);
 
-    // Stores the sale's lines (read from its pending records, in order) under the header given
-    // in sale (its lines are ignored), moves its void audit rows under the new sale number, and
-    // removes its pending records, all in one commit over the inventory store and the sales
-    // store at salesPath.
+    // Stores the sale with its lines (the till's lines, as many as the sale has pending records,
+    // else nothing is stored), moves its void audit rows under the new sale number, and removes
+    // its pending records, all in one commit over the inventory store and the sales store at
+    // salesPath. The sales store stays attached to the inventory connection for the
+    // next payment while it is the same file; it is let go after a failure and by the destructor.
     StoredSale Pay(qint64 saleId, const SaleRecord& sale, const QString& salesPath);
 
     QSqlError LastError() const { return m_error; }
@@ -127,10 +135,14 @@ private:
     bool Exec(const QString& sql, const QVariantList& values = QVariantList());
     QString VoidLineInTransaction(qint64 lineId, int index, const QString& user,
                                   const QString& when);
+    // Attaches the sales store at salesPath as "sales", or keeps it attached when it is still
+    // the same file; checks a newly attached one.
+    bool AttachSales(const QString& salesPath);
+    void DetachSales();
     // With the sales store attached: it is one, and both files commit atomically together.
-    StoredSale CheckAttachedStores();
+    bool CheckAttachedStores();
     // The payment's transaction.
-    StoredSale StoreAndClear(qint64 saleId, const SaleRecord& header);
+    StoredSale StoreAndClear(qint64 saleId, const SaleRecord& sale);
     QList<PendingSale> Sales(bool held);
     QList<PendingLine> Lines(qint64 saleId);
     bool Begin();
@@ -140,6 +152,9 @@ private:
     QSqlDatabase m_db;
     std::unique_ptr<QSqlQuery> m_statements[StatementCount];
     QSqlError m_error;
+    bool m_attached = false;
+    QString m_attachedPath;
+    QPair<quint64, quint64> m_attachedFile; // device and inode of the attached file
 };
 
 #endif // PENDINGSALES_H

@@ -482,10 +482,9 @@ void CPOS::EnterItem()
     PendingLine line;
     line.batchId = field("ID").toLongLong();
     line.returned = returnMode;
-    line.texts =
-        QStringList{QString::number(row), field("NAME").toString(), itemsText,
-                    subItemsText,         input.salePrice,          price.discountText,
-                    price.lineTotalText,  input.purchasePrice,      price.purchaseTotalText};
+    line.SetTexts(QStringList{QString::number(row), field("NAME").toString(), itemsText,
+                              subItemsText, input.salePrice, price.discountText,
+                              price.lineTotalText, input.purchasePrice, price.purchaseTotalText});
     line.taxUnits = price.taxUnits;
     const StockWrite write{line.batchId, request.quantity, request.subItems, stock.newQuantity,
                            stock.newSubItems};
@@ -800,6 +799,7 @@ void CPOS::on_pushButtonPay_clicked()
     sale.grandTotal = m_sums.GrandTotal();
     sale.paid = payment.paid;
     sale.change = payment.change;
+    sale.lines = SaleLinesOf(m_lines);
 
     // The sale and its lines are stored, and its pending records cleared, together or not at
     // all, so after a failure the cashier can simply press PAY again. A file deleted or replaced

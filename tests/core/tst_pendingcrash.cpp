@@ -79,17 +79,19 @@ PendingLine PricedLine(const QSqlDatabase& inventory, qint64 batch, int units, i
         StockWrite{batch, request.quantity, request.subItems, stock.newQuantity, stock.newSubItems};
     line.batchId = batch;
     line.returned = returned;
-    line.texts =
-        QStringList{QStringLiteral("0"),       query.value(5).toString(), QString::number(units),
-                    QString::number(subItems), input.salePrice,           price.discountText,
-                    price.lineTotalText,       input.purchasePrice,       price.purchaseTotalText};
+    line.SetTexts(QStringList{QStringLiteral("0"), query.value(5).toString(),
+                              QString::number(units), QString::number(subItems), input.salePrice,
+                              price.discountText, price.lineTotalText, input.purchasePrice,
+                              price.purchaseTotalText});
     line.taxUnits = price.taxUnits;
     return line;
 }
 
-SaleRecord Header(const QString& customer, Money total)
+SaleRecord Header(const QString& customer, const PendingSale& pending)
 {
+    const Money total = pending.Sums().GrandTotal();
     SaleRecord sale;
+    sale.lines = SaleLinesOf(pending.lines);
     sale.userId = QStringLiteral("cashier");
     sale.customer = customer;
     sale.timeStamp = QDateTime::currentDateTime();
@@ -160,7 +162,7 @@ int RingUpSales(const QStringList& arguments)
         const PendingSale pending = store.Load(sale);
         const QString tag = QStringLiteral("child %1-%2").arg(seed).arg(number);
         if (!store
-                 .Pay(sale, Header(CustomerText(tag, lines.size()), pending.Sums().GrandTotal()),
+                 .Pay(sale, Header(CustomerText(tag, lines.size()), pending),
                       CDBManager::SalesDataBasePath())
                  .Ok())
             return 5;
@@ -198,8 +200,7 @@ class PendingCrashTest : public QObject
                 continue;
             }
             const QString tag = QStringLiteral("resumed %1-%2").arg(round).arg(i);
-            const SaleRecord header =
-                Header(CustomerText(tag, sale.lines.size()), sale.Sums().GrandTotal());
+            const SaleRecord header = Header(CustomerText(tag, sale.lines.size()), sale);
             QVERIFY(store.Pay(sale.id, header, CDBManager::SalesDataBasePath()).Ok());
         }
         QVERIFY(store.OnTill().isEmpty() && store.Held().isEmpty());

@@ -93,15 +93,8 @@ class PendingSalesTest : public QObject
         PendingLine line;
         line.batchId = batch;
         line.returned = returned;
-        line.texts = QStringList{"0",
-                                 batch == m_eggs ? "Eggs" : "Tea",
-                                 QString::number(n),
-                                 QString::number(k),
-                                 "1",
-                                 "0.00",
-                                 total,
-                                 "0.5",
-                                 total};
+        line.SetTexts(QStringList{"0", batch == m_eggs ? "Eggs" : "Tea", QString::number(n),
+                                  QString::number(k), "1", "0.00", total, "0.5", total});
         line.taxUnits = 7;
         const StockWrite write{batch, request.quantity, request.subItems, outcome.newQuantity,
                                outcome.newSubItems};
@@ -114,9 +107,11 @@ class PendingSalesTest : public QObject
             .value(position)
             .toLongLong();
     }
-    SaleRecord header() const
+    // The sale as the till pays it: its lines as they are pending.
+    SaleRecord header(qint64 pending) const
     {
         SaleRecord sale;
+        sale.lines = SaleLinesOf(m_store->Load(pending).lines);
         sale.userId = "maria";
         sale.customer = "NOT SELECTED";
         sale.timeStamp = QDateTime::currentDateTime();
@@ -235,7 +230,7 @@ private Q_SLOTS:
         const QString before = stock(m_tea);
         PendingLine line;
         line.batchId = m_tea;
-        line.texts = QStringList{"0", "Tea", "1", "0", "1", "0.00", "1.00", "0.5", "0.50"};
+        line.SetTexts(QStringList{"0", "Tea", "1", "0", "1", "0.00", "1.00", "0.5", "0.50"});
         qint64 sale = -1;
         QVERIFY(!m_store->Enter(&sale, "maria", QString(),
                                 {m_tea, read.value(0).toLongLong(), 0, 4, 0}, &line));
@@ -319,7 +314,7 @@ private Q_SLOTS:
         QVERIFY(enter(&sale, m_eggs, 1));
         QVERIFY(enter(&sale, m_tea, 2));
         QCOMPARE(m_store->VoidLine(lineId(sale, 1), 1, "supervisor"), QString());
-        SaleRecord paid = header();
+        SaleRecord paid = header(sale);
         paid.grandTotal = Money::FromCents(300);
         const StoredSale stored = m_store->Pay(sale, paid, path("pending-sales.mercdb"));
         QVERIFY(stored.Ok());
@@ -338,7 +333,9 @@ private Q_SLOTS:
             QCOMPARE(count(inventory(), table), 0);
         QCOMPARE(stock(m_tea), QStringLiteral("2|0"));
         QCOMPARE(stock(m_eggs), QStringLiteral("2|0"));
-        // The sales store is free again for the next payment.
+        // The sales store stays attached for the next payment, and is let go with the store.
+        QVERIFY(rows(inventory(), "PRAGMA database_list").join(',').contains("|sales|"));
+        m_store.reset();
         QVERIFY(!rows(inventory(), "PRAGMA database_list").join(',').contains("|sales|"));
     }
 
@@ -357,6 +354,8 @@ private Q_SLOTS:
         QTest::newRow("write-ahead log") << "pending-sales.mercdb"
                                          << "PRAGMA journal_mode = WAL";
         QTest::newRow("file missing") << "gone.mercdb" << QString();
+        QTest::newRow("a line short") << "pending-sales.mercdb"
+                                      << "drop a line";
         QTest::newRow("not a sales store") << "pending-inventory.mercdb" << QString();
     }
     void failedPaymentChangesNothing()
@@ -368,14 +367,17 @@ private Q_SLOTS:
         QVERIFY(enter(&sale, m_tea, 1));
         QCOMPARE(m_store->VoidLine(lineId(sale, 1), 1, "maria"), QString());
         QVERIFY(enter(&sale, m_eggs, 0, 4));
-        if (!salesCause.isEmpty()) {
+        SaleRecord paid = header(sale);
+        if (salesCause == QLatin1String("drop a line")) {
+            paid.lines.removeLast();
+        } else if (!salesCause.isEmpty()) {
             // Alone on the file: the program's connection would take the journal back from WAL.
             m_store.reset();
             QVERIFY(execAlone(path("pending-sales.mercdb"), salesCause));
             m_store.reset(new PendingSales(inventory()));
         }
 
-        const StoredSale stored = m_store->Pay(sale, header(), path(file));
+        const StoredSale stored = m_store->Pay(sale, paid, path(file));
         QVERIFY(!stored.Ok());
         QCOMPARE(m_store->Load(sale).lines.size(), 2);
         QCOMPARE(count(inventory(), "tblPendingVoids"), 1);
@@ -418,7 +420,7 @@ private Q_SLOTS:
         m_store.reset(new PendingSales(this->inventory()));
         qint64 sale = -1;
         QVERIFY(enter(&sale, m_tea, 1));
-        QVERIFY(m_store->Pay(sale, header(), path("pending-sales.mercdb")).Ok());
+        QVERIFY(m_store->Pay(sale, header(sale), path("pending-sales.mercdb")).Ok());
         QCOMPARE(count(sales(), "tblSalesInvoice"), 1);
     }
 };
