@@ -651,7 +651,7 @@ void CPOS::OfferPendingSale()
         Store().Park(other.id);
 
     const QString total =
-        (m_currencySymbol.isEmpty() ? QString() : m_currencySymbol + QLatin1Char(' ')) +
+        (m_currencySymbol.isEmpty() ? QString() : m_currencySymbol + QChar(0x00A0)) +
         MoneyText(sale.Sums().GrandTotal());
     const QString started =
         sale.started.toString(Utility::GetInstance()->GetDateFormat() + QStringLiteral(" hh:mm"));

@@ -5,6 +5,7 @@
 
 #include "core/DBManager.h"
 #include "core/itemtransactionsmodel.h"
+#include "core/pendingsales.h"
 #include "core/utility.h"
 #include "pos/pos.h"
 #include "reporting/salesmanagement.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -1288,6 +1290,85 @@ void PosTest::screenshots()
     QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
     QTest::qWait(100);
     QVERIFY(m_host->grab().save(folder + QStringLiteral("/pos-paid.png")));
+    delete m_host;
+    m_host = nullptr;
+
+    // VOID, HOLD and RECALL, the list of held sales and the question about an unpaid sale, in
+    // both themes. A dialog is painted where it stands over the till, under a title bar such as
+    // a window manager would draw (the offscreen platform draws none).
+    const auto grabWith = [this](QWidget* dialog) {
+        QPixmap picture = m_host->grab();
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), QColor(0, 0, 0, 60));
+        const QPoint at = dialog->frameGeometry().topLeft() - m_host->geometry().topLeft();
+        const QRect title(at.x(), at.y() - 30, dialog->width(), 30);
+        painter.fillRect(title, QColor(0x2b, 0x2b, 0x2b));
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(14);
+        painter.setFont(font);
+        painter.drawText(title.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         dialog->windowTitle());
+        painter.drawPixmap(at, dialog->grab());
+        return picture;
+    };
+    for (const bool dark : {true, false}) {
+        const QString suffix = dark ? QString() : QStringLiteral("-light");
+        m_host = TestSupport::openSalesScreen(&m_pos);
+        m_host->setStyleSheet(TestSupport::themeSheet(dark));
+        QVERIFY(QTest::qWaitForWindowActive(m_host));
+        enter(QStringLiteral("7007"), QStringLiteral("2"));
+        enter(QStringLiteral("1001"), QStringLiteral("1"));
+        button("pushHold")->click();
+        enter(QStringLiteral("6006"), QStringLiteral("2"));
+        enter(QStringLiteral("5005"), QStringLiteral("1"));
+        enter(QStringLiteral("2002"), QStringLiteral("1"));
+        child<QTableView>("tableViewItems")->selectRow(1);
+        QTest::qWait(100);
+        QVERIFY(m_host->grab().save(folder +
+                                    QStringLiteral("/pos-void-hold-recall%1.png").arg(suffix)));
+
+        m_dialogs.expect(
+            [&](QWidget* dialog) {
+                QVERIFY(
+                    grabWith(dialog).save(folder + QStringLiteral("/pos-void%1.png").arg(suffix)));
+                TestSupport::pressButton(dialog, QMessageBox::No);
+            },
+            QStringLiteral("void question"));
+        button("pushVoid")->click();
+        QVERIFY(m_dialogs.waitUntilDone());
+        m_dialogs.expect(
+            [&](QWidget* dialog) {
+                QVERIFY(grabWith(dialog).save(folder +
+                                              QStringLiteral("/pos-recall%1.png").arg(suffix)));
+                static_cast<QDialog*>(dialog)->reject();
+            },
+            QStringLiteral("held sales"));
+        button("pushRecall")->click();
+        QVERIFY(m_dialogs.waitUntilDone());
+
+        // Closed with the sale kept, the till asks about it when it opens again.
+        m_dialogs.expectMessageBox(QMessageBox::Yes);
+        button("pushButtonClose")->click();
+        delete m_host;
+        m_dialogs.expect(
+            [&](QWidget* dialog) {
+                QVERIFY(grabWith(dialog).save(folder +
+                                              QStringLiteral("/pos-resume%1.png").arg(suffix)));
+                TestSupport::clickButtonWithText(dialog, QStringLiteral("Void"));
+            },
+            QStringLiteral("unpaid sale question"));
+        m_host = TestSupport::openSalesScreen(&m_pos);
+        m_host->setStyleSheet(TestSupport::themeSheet(dark));
+        QVERIFY(m_dialogs.waitUntilDone());
+        // The held sale goes too, for the next theme's pictures.
+        PendingSales store(CDBManager::GetInstance()->GetInventoryDataBase());
+        for (const PendingSale& sale : store.Held())
+            QCOMPARE(store.VoidSale(sale.id, QStringLiteral("test")), QString());
+        delete m_host;
+        m_host = nullptr;
+    }
 }
 
 MERCHORA_TEST_MAIN(PosTest)
