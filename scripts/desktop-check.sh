@@ -173,6 +173,35 @@ xdotool key Return
 sleep 1
 check "click" "Close POS?" till-close-question "the question on CLOSE"
 
+# VOID asks before a line leaves the sale; HOLD puts the sale aside and RECALL lists it.
+check shift+F6 "Void Line" till-void "the question on VOID"
+xdotool key shift+F2
+sleep 1
+check shift+F3 "Recall Sale" till-recall "the held sales (RECALL)"
+
+# CLOSE with "Yes, keep it for later" keeps an unpaid sale; the till opened again asks about it.
+xdotool type --delay 50 1
+xdotool key Return
+sleep 1
+xdotool mousemove "${MERCHORA_CLOSE_X:-40}" "${MERCHORA_CLOSE_Y:-720}" click 1
+poll "$wait_window" on_top "Close POS?" || fail "the question on CLOSE did not come (active: '$(active_name)')"
+xdotool key Return
+poll "$wait_window" is_active "Merchora (Lite)" ||
+  fail "the sales screen did not close with its sale kept (active: '$(active_name)')"
+xdotool key alt+u
+sleep 0.5
+xdotool key Up Up Return
+if poll "$wait_window" on_top "Unpaid Sale"; then
+  sleep 0.5
+  shot till-unpaid-question
+  echo "desktop-check: the question about the unpaid sale came on top: till-unpaid-question.png"
+else
+  failures+=("the question about the unpaid sale did not come on top of the sales screen (active\
+ is '$(active_name)')")
+  shot till-unpaid-question-not-on-top
+fi
+xdotool key Escape
+
 if [ ${#failures[@]} -gt 0 ]; then
   for failure in "${failures[@]}"; do
     echo "desktop-check: FAILED: $failure" >&2

@@ -53,6 +53,9 @@ pos/print                96  96 png
 pos/print_preview        96  96 png
 pos/return               96  96 png
 pos/search               96  96 png
+pos/void                 96  96 png
+pos/hold                 96  96 png
+pos/recall               96  96 png
 '
 
 as_root() {

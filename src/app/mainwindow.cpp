@@ -526,6 +526,10 @@ void MainWindow::on_actionLanuch_POS_triggered()
 
 void MainWindow::LaunchPointOfSale()
 {
+    // The till's payment commits over both stores through the inventory connection; a list of
+    // the screen behind it that still reads sales as it scrolls would hold the sales store and
+    // make that commit wait. The home screen's figures are single queries.
+    ShowHomeScreen();
     QPOSDialog dialog(this, true);
     dialog.setModal(true);
     auto* layout = new QGridLayout(&dialog);

@@ -95,15 +95,41 @@ static void CreateIndexes(const QSqlDatabase& db, bool inventory)
     }
 }
 
+// What an existing store gets when it is opened: the tables added since it was made (the version
+// stamp stays), the indexes, and the rollback journal that a payment's commit over both stores
+// needs to be atomic; a file that cannot take them (read-only, say) is used as it is.
+static void UpgradeOpenedStore(const QSqlDatabase& db, bool inventory)
+{
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next() &&
+        query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0) {
+        query.finish();
+        if (!query.exec(QStringLiteral("PRAGMA journal_mode = DELETE")))
+            MERCHORA_LOG_DB_ERROR(query.lastError());
+    }
+    query.finish();
+    const QStringList additions =
+        inventory ? Schema::InventoryAdditions() : Schema::SalesAdditions();
+    for (const QString& statement : additions) {
+        if (!query.exec(statement))
+            MERCHORA_LOG_DB_ERROR(query.lastError());
+    }
+    CreateIndexes(db, inventory);
+}
+
+QString NoCreateUri(const QString& path)
+{
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+           QStringLiteral("?mode=rw");
+}
+
 // The connect options and database name that open an existing file for reading and writing and
 // never create one: an SQLite URI with "mode=rw". QUrl percent-encodes the path, so blanks, '#',
 // '?' and '%' in folder and file names stay part of the path. A write-protected file still opens,
 // read-only.
 static void SetNoCreatePath(QSqlDatabase& db, const QString& path)
 {
-    db.setDatabaseName(
-        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-        QStringLiteral("?mode=rw"));
+    db.setDatabaseName(NoCreateUri(path));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
 }
 
@@ -353,7 +379,7 @@ QSqlDatabase& CDBManager::OpenDataBase(const Kind& kind, QSqlDatabase*& connecti
         MERCHORA_LOG_DB_ERROR(pragma.lastError());
     connected = kind.inventory ? foreignKeysOn : true;
     identity = IdentityOf(path);
-    CreateIndexes(*connection, kind.inventory);
+    UpgradeOpenedStore(*connection, kind.inventory);
     // Old plain-text passwords do not wait for their user's next login to be hashed.
     if (kind.inventory && connected && UpgradePlainPasswords(*connection) < 0)
         qWarning() << "Plain-text passwords could not be converted";

@@ -57,6 +57,11 @@ private:
     bool m_finished = false;
 };
 
+// The SQLite URI that opens the existing file at path for reading and writing and never creates
+// it ("file:...?mode=rw", the path percent-encoded); for a connection opened with
+// QSQLITE_OPEN_URI and for the databases it attaches.
+QString NoCreateUri(const QString& path);
+
 // Runs a script statement by statement on the query's connection; a failing statement is logged
 // and the script goes on. Returns the number of statements that failed.
 int executeQueriesFromFile(QFile* file, QSqlQuery* query);

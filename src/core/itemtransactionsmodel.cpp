@@ -65,6 +65,19 @@ void CItemTransactionsModel::AppendRow(const QStringList& row)
     endInsertRows();
 }
 
+void CItemTransactionsModel::RemoveRow(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+    for (int later = row; later < m_rows.size(); ++later)
+        m_rows[later][ColIndex] = QString::number(later);
+    if (row < m_rows.size())
+        emit dataChanged(index(row, ColIndex), index(m_rows.size() - 1, ColIndex));
+}
+
 QString CItemTransactionsModel::Text(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size())

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The lines of the sale on the sales screen: nine text columns per line, appended as items are
-// entered and never edited afterwards.
+// entered and removed when voided; a line's index column is its position in the sale.
 class CItemTransactionsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -38,6 +38,8 @@ public:
 
     // Appends one complete line (ColumnCount texts) at the end.
     void AppendRow(const QStringList& row);
+    // Removes a line; the lines after it move up and their index column follows.
+    void RemoveRow(int row);
     // The text of a cell, or an empty text outside the table.
     QString Text(int row, int column) const;
 

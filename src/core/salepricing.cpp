@@ -108,6 +108,13 @@ void AddLineToSums(SaleSums& sums, const SaleLinePrice& line)
     sums.lineTotals += line.lineTotal;
 }
 
+void RemoveLineFromSums(SaleSums& sums, const SaleLinePrice& line)
+{
+    sums.discountTotal -= line.discount;
+    sums.taxUnits -= line.taxUnits;
+    sums.lineTotals -= line.lineTotal;
+}
+
 QString CheckSumsFitTill(const SaleSums& sums)
 {
     if (TillLimits::FitsBox(sums.GrandTotal()) && TillLimits::FitsBox(sums.TaxTotal()) &&

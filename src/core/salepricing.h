@@ -69,8 +69,9 @@ inline QString MoneyText(Money value)
 QString StoredPriceText(const QVariant& value);
 
 SaleLinePrice PriceSaleLine(const SaleLineInput& input);
-// Adds a priced line to the sums.
+// Adds a priced line to the sums, or takes a voided one out again (exactly: the sums are integers).
 void AddLineToSums(SaleSums& sums, const SaleLinePrice& line);
+void RemoveLineFromSums(SaleSums& sums, const SaleLinePrice& line);
 // Empty when the sums still fit the totals boxes; otherwise the message that refuses the line.
 QString CheckSumsFitTill(const SaleSums& sums);
 

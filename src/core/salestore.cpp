@@ -1,6 +1,7 @@
 #include "core/salestore.h"
 
 #include "core/DBManager.h"
+#include "core/itemtransactionsmodel.h"
 
 #include <QDebug>
 #include <QSqlDatabase>
@@ -8,18 +9,29 @@
 
 namespace {
 
-const char SALE_INSERT[] =
-    "INSERT INTO tblSalesTransactions ( USER_ID, CUSTOMER_ID, TIME_STAMP, GRAND_TOTAL, PAID, "
-    "RETURN ) VALUES ( :user_id, :customer_id, :time_stamp, :grand_total, :paid, :return )";
-const char LINE_INSERT[] =
-    "INSERT INTO tblSalesInvoice ( TRANSACTION_ID, ITEM_INDEX, PRODUCT_NAME, QUANTITY, "
-    "PURCHASE_PRICE, SALE_PRICE,  SUB_ITEMS, DISCOUNT, SUB_TOTAL, PURCHASE_SUB_TOTAL ) VALUES ( "
-    ":trans_id, :index, :name, :quantity, :purchase_price, :sale_price,  :sub_items, :discount, "
-    ":sub_total, :purchase_sub_total )";
-
-StoredSale Failed(QSqlDatabase& db, StoredSale::Failure failure, const QSqlError& error)
+// The sales tables are named with the prefix of the database that holds them: empty on the
+// sales connection, "sales." when the sales store is attached to another connection.
+QString SaleInsert(const QString& schema)
 {
-    db.rollback();
+    return QStringLiteral("INSERT INTO %1tblSalesTransactions ( USER_ID, CUSTOMER_ID, TIME_STAMP, "
+                          "GRAND_TOTAL, PAID, RETURN ) VALUES ( :user_id, :customer_id, "
+                          ":time_stamp, :grand_total, :paid, :return )")
+        .arg(schema);
+}
+
+QString LineInsert(const QString& schema)
+{
+    return QStringLiteral(
+               "INSERT INTO %1tblSalesInvoice ( TRANSACTION_ID, ITEM_INDEX, PRODUCT_NAME, "
+               "QUANTITY, PURCHASE_PRICE, SALE_PRICE,  SUB_ITEMS, DISCOUNT, SUB_TOTAL, "
+               "PURCHASE_SUB_TOTAL ) VALUES ( :trans_id, :index, :name, :quantity, "
+               ":purchase_price, :sale_price,  :sub_items, :discount, :sub_total, "
+               ":purchase_sub_total )")
+        .arg(schema);
+}
+
+StoredSale Failure(StoredSale::Failure failure, const QSqlError& error)
+{
     StoredSale result;
     result.failure = failure;
     result.error = error;
@@ -28,19 +40,10 @@ StoredSale Failed(QSqlDatabase& db, StoredSale::Failure failure, const QSqlError
 
 } // namespace
 
-StoredSale StoreSale(const QSqlDatabase& connection, const SaleRecord& sale)
+StoredSale InsertSaleRows(const QSqlDatabase& db, const SaleRecord& sale, const QString& schema)
 {
-    QSqlDatabase db = connection;
-    if (!db.transaction()) {
-        MERCHORA_LOG_DB_ERROR(db.lastError());
-        StoredSale result;
-        result.failure = StoredSale::Failure::Sale;
-        result.error = db.lastError();
-        return result;
-    }
-
     QSqlQuery row(db);
-    row.prepare(QString::fromLatin1(SALE_INSERT));
+    row.prepare(SaleInsert(schema));
     row.bindValue(QStringLiteral(":user_id"), sale.userId);
     row.bindValue(QStringLiteral(":customer_id"), sale.customer);
     row.bindValue(QStringLiteral(":time_stamp"),
@@ -50,13 +53,13 @@ StoredSale StoreSale(const QSqlDatabase& connection, const SaleRecord& sale)
     row.bindValue(QStringLiteral(":return"), sale.change.ToDouble());
     if (!row.exec()) {
         MERCHORA_LOG_DB_ERROR(row.lastError());
-        return Failed(db, StoredSale::Failure::Sale, row.lastError());
+        return Failure(StoredSale::Failure::Sale, row.lastError());
     }
     const qint64 saleId = row.lastInsertId().toLongLong();
     qDebug().noquote() << QStringLiteral("inserted ID = ") + QString::number(saleId);
 
     QSqlQuery line(db);
-    line.prepare(QString::fromLatin1(LINE_INSERT));
+    line.prepare(LineInsert(schema));
     for (const SaleLineRecord& item : sale.lines) {
         line.bindValue(QStringLiteral(":trans_id"), saleId);
         line.bindValue(QStringLiteral(":index"), item.index);
@@ -72,14 +75,45 @@ StoredSale StoreSale(const QSqlDatabase& connection, const SaleRecord& sale)
             qDebug().noquote() << QStringLiteral("Insering into tblSalesInvoice: ") +
                                       line.lastError().databaseText() + QStringLiteral("    ") +
                                       line.lastError().driverText();
-            return Failed(db, StoredSale::Failure::Line, line.lastError());
+            return Failure(StoredSale::Failure::Line, line.lastError());
         }
-    }
-    if (!db.commit()) {
-        MERCHORA_LOG_DB_ERROR(db.lastError());
-        return Failed(db, StoredSale::Failure::Commit, db.lastError());
     }
     StoredSale result;
     result.id = saleId;
     return result;
+}
+
+StoredSale StoreSale(const QSqlDatabase& connection, const SaleRecord& sale)
+{
+    QSqlDatabase db = connection;
+    if (!db.transaction()) {
+        MERCHORA_LOG_DB_ERROR(db.lastError());
+        return Failure(StoredSale::Failure::Sale, db.lastError());
+    }
+    StoredSale stored = InsertSaleRows(db, sale);
+    if (stored.Ok() && !db.commit()) {
+        MERCHORA_LOG_DB_ERROR(db.lastError());
+        stored = Failure(StoredSale::Failure::Commit, db.lastError());
+    }
+    if (!stored.Ok())
+        db.rollback();
+    return stored;
+}
+
+SaleLineRecord SaleLineFromTexts(int index, const QStringList& texts)
+{
+    const auto cell = [&texts](int column) {
+        return texts.value(column);
+    };
+    SaleLineRecord line;
+    line.index = index;
+    line.productName = cell(CItemTransactionsModel::ColName);
+    line.quantity = cell(CItemTransactionsModel::ColItems).toInt();
+    line.subItems = cell(CItemTransactionsModel::ColSubItems).toInt();
+    line.salePrice = Money::Parse(cell(CItemTransactionsModel::ColPrice));
+    line.purchasePrice = Money::Parse(cell(CItemTransactionsModel::ColPurchasePrice));
+    line.discount = Money::Parse(cell(CItemTransactionsModel::ColDiscount));
+    line.subTotal = Money::Parse(cell(CItemTransactionsModel::ColLineTotal));
+    line.purchaseSubTotal = Money::Parse(cell(CItemTransactionsModel::ColPurchaseTotal));
+    return line;
 }

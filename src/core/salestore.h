@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 class QSqlDatabase;
 
@@ -56,5 +57,13 @@ struct StoredSale
 // Amounts are bound as the doubles nearest to their two-decimal values; GRAND_TOTAL as its
 // two-decimal text.
 StoredSale StoreSale(const QSqlDatabase& sales, const SaleRecord& sale);
+// The rows of StoreSale without a transaction of their own, for a caller that stores the sale as
+// part of a larger one. schema is the prefix of the database holding the sales tables ("sales."
+// when the sales store is attached to another connection; empty on the sales connection).
+StoredSale InsertSaleRows(const QSqlDatabase& db, const SaleRecord& sale,
+                          const QString& schema = QString());
+// A line as the till shows it (the nine texts of its columns) as it is stored; index is its
+// position in the sale.
+SaleLineRecord SaleLineFromTexts(int index, const QStringList& texts);
 
 #endif // SALESTORE_H

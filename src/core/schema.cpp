@@ -141,16 +141,86 @@ QString CreateSalesInvoice()
                           "FOREIGN KEY (TRANSACTION_ID) REFERENCES tblSalesTransactions)");
 }
 
+QString CreatePendingSales()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS [tblPendingSales] ( "
+                          "[ID] INTEGER  PRIMARY KEY AUTOINCREMENT NOT NULL, "
+                          "[STARTED] DATE  NOT NULL, "
+                          "[USER_ID] VARCHAR(50)  NOT NULL, "
+                          "[CUSTOMER_ID] VARCHAR(100)  NULL, "
+                          "[PARKED] DATE  NULL)");
+}
+
+QString CreatePendingLines()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS [tblPendingLines] ( "
+                          "[ID] INTEGER  PRIMARY KEY AUTOINCREMENT NOT NULL, "
+                          "[PENDING_SALE_ID] INTEGER  NOT NULL, "
+                          "[BATCH_ID] INTEGER  NOT NULL, "
+                          "[RETURNED] INTEGER  NOT NULL, "
+                          "[PRODUCT_NAME] VARCHAR(150)  NOT NULL, "
+                          "[QUANTITY] VARCHAR(8)  NOT NULL, "
+                          "[SUB_ITEMS] VARCHAR(8)  NOT NULL, "
+                          "[SALE_PRICE] VARCHAR(50)  NOT NULL, "
+                          "[DISCOUNT] VARCHAR(50)  NOT NULL, "
+                          "[SUB_TOTAL] VARCHAR(50)  NOT NULL, "
+                          "[PURCHASE_PRICE] VARCHAR(50)  NOT NULL, "
+                          "[PURCHASE_SUB_TOTAL] VARCHAR(50)  NOT NULL, "
+                          "[TAX_UNITS] INTEGER  NOT NULL, "
+                          "FOREIGN KEY (PENDING_SALE_ID) REFERENCES tblPendingSales, "
+                          "FOREIGN KEY (BATCH_ID) REFERENCES tblInventory)");
+}
+
+// The columns of a voided line's audit row, after the sale's number.
+static QString VoidColumns()
+{
+    return QStringLiteral("[ITEM_INDEX] INTEGER  NOT NULL, "
+                          "[PRODUCT_NAME] VARCHAR(150)  NOT NULL, "
+                          "[QUANTITY] VARCHAR(8)  NOT NULL, "
+                          "[SUB_ITEMS] VARCHAR(8)  NOT NULL, "
+                          "[SUB_TOTAL] REAL  NOT NULL, "
+                          "[USER_ID] VARCHAR(50)  NOT NULL, "
+                          "[TIME_STAMP] DATE  NOT NULL)");
+}
+
+QString CreatePendingVoids()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS [tblPendingVoids] ( "
+                          "[ID] INTEGER  PRIMARY KEY AUTOINCREMENT NOT NULL, "
+                          "[PENDING_SALE_ID] INTEGER  NOT NULL, ") +
+           VoidColumns();
+}
+
+QString CreateSalesVoids()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS [tblSalesVoids] ( "
+                          "[ID] INTEGER  PRIMARY KEY AUTOINCREMENT NOT NULL, "
+                          "[TRANSACTION_ID] INTEGER  NOT NULL, ") +
+           VoidColumns();
+}
+
 QStringList InventoryTables()
 {
-    return {CreateProductCategories(), CreateProducts(),  CreateVendors(),
-            CreateCustomers(),         CreateInventory(), CreateUsers(),
-            CreatePOrders(),           CreatePODetails(), CreateMerchora()};
+    return QStringList{CreateProductCategories(), CreateProducts(),  CreateVendors(),
+                       CreateCustomers(),         CreateInventory(), CreateUsers(),
+                       CreatePOrders(),           CreatePODetails()} +
+           InventoryAdditions() + QStringList{CreateMerchora()};
 }
 
 QStringList SalesTables()
 {
-    return {CreateSalesTransactions(), CreateSalesInvoice(), CreateMerchora()};
+    return QStringList{CreateSalesTransactions(), CreateSalesInvoice()} + SalesAdditions() +
+           QStringList{CreateMerchora()};
+}
+
+QStringList InventoryAdditions()
+{
+    return {CreatePendingSales(), CreatePendingLines(), CreatePendingVoids()};
+}
+
+QStringList SalesAdditions()
+{
+    return {CreateSalesVoids()};
 }
 
 QStringList InventoryIndexes()
@@ -162,7 +232,11 @@ QStringList InventoryIndexes()
             "CREATE INDEX IF NOT EXISTS idxInventoryProduct ON tblInventory (PRODUCT_ID)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS idxInventoryVendor ON tblInventory (VENDOR_ID)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS idxPOrdersVendor ON tblPOrders (VENDOR_ID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxPODetailsOrder ON tblPODetails (PORDER_ID)")};
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxPODetailsOrder ON tblPODetails (PORDER_ID)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxPendingLinesSale ON tblPendingLines (PENDING_SALE_ID)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxPendingVoidsSale ON tblPendingVoids (PENDING_SALE_ID)")};
 }
 
 QStringList SalesIndexes()
@@ -171,7 +245,9 @@ QStringList SalesIndexes()
         QStringLiteral(
             "CREATE INDEX IF NOT EXISTS idxSalesInvoiceSale ON tblSalesInvoice (TRANSACTION_ID)"),
         QStringLiteral(
-            "CREATE INDEX IF NOT EXISTS idxSalesTime ON tblSalesTransactions (TIME_STAMP)")};
+            "CREATE INDEX IF NOT EXISTS idxSalesTime ON tblSalesTransactions (TIME_STAMP)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS idxSalesVoidsSale ON tblSalesVoids (TRANSACTION_ID)")};
 }
 
 QString InsertVersionStamp()

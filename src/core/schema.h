@@ -19,6 +19,18 @@ QString CreateMerchora();
 QString CreateSalesTransactions();
 QString CreateSalesInvoice();
 
+// Tables added after the first schema. Their statements create nothing when the table exists, so
+// they run for a new database and again whenever a database is opened; the version stamps stay
+// as they were, so older copies of the program still open the files and ignore these tables.
+// Unpaid sales with the stock their lines took, and the audit of lines voided from them.
+QString CreatePendingSales();
+QString CreatePendingLines();
+QString CreatePendingVoids();
+// Lines voided from a sale before it was paid, under the paid sale's number.
+QString CreateSalesVoids();
+QStringList InventoryAdditions();
+QStringList SalesAdditions();
+
 // Every table of the inventory database, tblMerchora last.
 QStringList InventoryTables();
 // Every table of the sales database, tblMerchora last.

@@ -7,6 +7,7 @@
 #include "core/printrouting.h"
 #include "core/salestore.h"
 #include "core/utility.h"
+#include "pos/heldsalesdialog.h"
 #include "pos/managecustomers.h"
 #include "reporting/saleshistorydialog.h"
 #include "widgets/errordialog.h"
@@ -45,8 +46,6 @@ const char LOOKUP_QUERY[] =
     "SELECT i.ID, p.NAME, p.ITEMS_PER_UNIT, i.EXPIRY_DATE,  i.SALE_PRICE, i.PURCHASE_PRICE, "
     "i.QUANTITY, i.SUB_ITEMS, p.IMAGE_FILE, p.TAX_RATE, i.DISCOUNT FROM tblInventory as i, "
     "tblProducts as p WHERE p.ID = i.PRODUCT_ID AND i.BAR_CODE = :bar_code";
-const char STOCK_UPDATE[] =
-    " UPDATE tblInventory SET QUANTITY = :quantity , SUB_ITEMS = :sub_items WHERE ID = :id";
 void SetTextIfChanged(QLineEdit* edit, const QString& text)
 {
     if (edit->text() != text)
@@ -69,6 +68,8 @@ CPOS::CPOS(QWidget* parent)
     QScroller::grabGesture(viewport(), QScroller::LeftMouseButtonGesture);
     QScroller::grabGesture(ui->tableViewItems->viewport(), QScroller::LeftMouseButtonGesture);
     ui->lineEditPaid->installEventFilter(this);
+    // Delete in the empty barcode field voids a line.
+    ui->lineEditBarCode->installEventFilter(this);
 
     ReadSettings();
 
@@ -100,6 +101,11 @@ CPOS::CPOS(QWidget* parent)
     ui->labelStatus->ensurePolished();
     m_statusFont = ui->labelStatus->font();
 
+    // Fourteen buttons share the width of a 1366 pixel screen: a key or caption text never
+    // widens its column beyond what the buttons leave it.
+    for (QLabel* label : ui->frameFunctionBar->findChildren<QLabel*>())
+        label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+
     SetUpTable();
     ResetTotalsDisplay();
 
@@ -117,6 +123,8 @@ CPOS::CPOS(QWidget* parent)
     InitializePosButtons();
 
     QTimer::singleShot(0, this, &CPOS::SetFocusOnBarCode);
+    // Asked once the till is on the screen.
+    QTimer::singleShot(0, this, &CPOS::OfferPendingSale);
 }
 
 CPOS::~CPOS()
@@ -286,6 +294,9 @@ void CPOS::keyPressEvent(QKeyEvent* event)
     case Qt::Key_F11:
         on_pushFavPages_clicked();
         break;
+    case Qt::Key_Delete:
+        on_pushVoid_clicked();
+        break;
     case Qt::Key_F12:
         // A box that has the focus already gets no focus-in event, so select here as well: the
         // amount typed next replaces the one refused before.
@@ -301,6 +312,12 @@ void CPOS::keyPressEvent(QKeyEvent* event)
 
 bool CPOS::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->lineEditBarCode && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        ui->lineEditBarCode->text().isEmpty()) {
+        on_pushVoid_clicked();
+        return true;
+    }
     if (watched == ui->lineEditPaid && event->type() == QEvent::FocusIn) {
         ui->lineEditPaid->selectAll();
         // A mouse click places the cursor after the focus event; select again once it is done.
@@ -459,35 +476,39 @@ void CPOS::EnterItem()
         return;
     }
 
-    const QVariant batchId = field("ID");
-    QSqlQuery& update = RunPrepared(m_stockUpdate, STOCK_UPDATE, [&stock, &batchId](QSqlQuery& q) {
-        q.bindValue(QStringLiteral(":quantity"), stock.newQuantity);
-        q.bindValue(QStringLiteral(":sub_items"), stock.newSubItems);
-        q.bindValue(QStringLiteral(":id"), batchId);
-    });
-    const bool stockWritten = update.isActive() && update.numRowsAffected() == 1;
-    if (!stockWritten) {
+    // The stock write-back and the line's pending record go to the store together: a crash or a
+    // till closed without payment never loses the stock of a line.
+    const int row = m_model->rowCount();
+    PendingLine line;
+    line.batchId = field("ID").toLongLong();
+    line.returned = returnMode;
+    line.SetTexts(QStringList{QString::number(row), field("NAME").toString(), itemsText,
+                              subItemsText, input.salePrice, price.discountText,
+                              price.lineTotalText, input.purchasePrice, price.purchaseTotalText});
+    line.taxUnits = price.taxUnits;
+    const StockWrite write{line.batchId, request.quantity, request.subItems, stock.newQuantity,
+                           stock.newSubItems};
+    if (!Store().Enter(&m_pendingSaleId, Utility::GetInstance()->GetLoggedInUser(), m_customer.id,
+                       write, &line)) {
         // An item whose stock could not be kept is not sold: the line would leave the stock wrong.
         qDebug().noquote() << QStringLiteral("Updating  tblInventory: ") +
-                                  ErrorLine(update.lastError());
-        update.finish();
+                                  ErrorLine(Store().LastError());
         RefuseEntry(tr("Stock could not be updated: item not added."));
         return;
     }
-    update.finish();
 
-    const int row = m_model->rowCount();
-    m_model->AppendRow(QStringList{
-        QString::number(row), field("NAME").toString(), itemsText, subItemsText, input.salePrice,
-        price.discountText, price.lineTotalText, input.purchasePrice, price.purchaseTotalText});
+    m_lines << line;
+    m_model->AppendRow(line.texts);
     m_sums = sums;
+    // A line selected earlier is not the one a VOID right after this entry is meant for.
+    if (ui->tableViewItems->selectionModel()->hasSelection())
+        ui->tableViewItems->clearSelection();
 
     FitColumnsToRow(row);
     // Down to the new line only: scrolling sideways would hide the index and the name.
     ui->tableViewItems->scrollToBottom();
 
-    SetTextIfChanged(ui->lineEditTotal, MoneyText(m_sums.GrandTotal()));
-    SetTextIfChanged(ui->lineEditTax, MoneyText(m_sums.TaxTotal()));
+    ShowTotals();
 
     ui->lineEditBarCode->clear();
     if (!ui->checkOnAllItems->isChecked() && ui->lineEditDiscount->text() != QLatin1String("0"))
@@ -521,9 +542,24 @@ void CPOS::on_pushNew_clicked()
     ClearStatus();
 
     if (m_saleState == PaymentPending) {
+        // The sale stays, without its customer.
+        if (m_pendingSaleId >= 0)
+            Store().SetCustomer(m_pendingSaleId, QString());
         ShowStatusMessage(tr("Payment is pending!"));
         return;
     }
+    StartNewSale();
+}
+
+void CPOS::StartNewSale()
+{
+    // A sale whose lines were all voided holds no stock and goes; a held one is not touched.
+    if (m_pendingSaleId >= 0)
+        Store().DropIfEmpty(m_pendingSaleId);
+    m_pendingSaleId = -1;
+    m_lines.clear();
+    m_customer.Clear();
+    ui->pushCustomers->setChecked(false);
 
     m_sums = SaleSums();
     m_transactionId.clear();
@@ -548,6 +584,200 @@ void CPOS::on_pushNew_clicked()
     SetFocusOnBarCode();
 }
 
+void CPOS::ShowTotals()
+{
+    SetTextIfChanged(ui->lineEditTotal, MoneyText(m_sums.GrandTotal()));
+    SetTextIfChanged(ui->lineEditTax, MoneyText(m_sums.TaxTotal()));
+}
+
+PendingSales& CPOS::Store()
+{
+    // A connection closed and opened again (another store chosen, a failed write) needs a store
+    // on the new one.
+    if (!m_pending || !m_pending->IsOpen())
+        m_pending.reset(new PendingSales(CDBManager::GetInstance()->GetInventoryDataBase()));
+    return *m_pending;
+}
+
+void CPOS::ShowSale(const PendingSale& sale)
+{
+    m_pendingSaleId = sale.id;
+    m_lines = sale.lines;
+    for (int row = 0; row < m_lines.size(); ++row) {
+        QStringList texts = m_lines.at(row).texts;
+        texts[CItemTransactionsModel::ColIndex] = QString::number(row);
+        m_model->AppendRow(texts);
+        FitColumnsToRow(row);
+    }
+    ui->tableViewItems->scrollToBottom();
+    m_sums = sale.Sums();
+    ShowTotals();
+    RestoreCustomer(sale.customerId);
+    if (!m_lines.isEmpty()) {
+        ui->pushButtonPay->setEnabled(true);
+        m_saleState = PaymentPending;
+    }
+    SetFocusOnBarCode();
+}
+
+void CPOS::RestoreCustomer(const QString& customerId)
+{
+    m_customer.Clear();
+    if (!customerId.isEmpty()) {
+        QSqlQuery query(CDBManager::GetInstance()->GetInventoryDataBase());
+        query.prepare(QStringLiteral("SELECT ID, NAME, ADDRESS, EMAIL, CONTACT_NUMBER FROM "
+                                     "tblCustomers WHERE ID = ?"));
+        query.addBindValue(customerId);
+        if (query.exec() && query.next()) {
+            m_customer.id = query.value(0).toString();
+            m_customer.name = query.value(1).toString();
+            m_customer.address = query.value(2).toString();
+            m_customer.email = query.value(3).toString();
+            m_customer.contact = query.value(4).toString();
+        }
+    }
+    ui->pushCustomers->setChecked(!m_customer.id.isEmpty());
+}
+
+void CPOS::OfferPendingSale()
+{
+    QList<PendingSale> sales = Store().OnTill();
+    if (sales.isEmpty())
+        return;
+    // One sale fits the screen: any other left on the till (by a second copy of the program,
+    // say) is held, so that RECALL offers it; nothing is voided without a question.
+    const PendingSale sale = sales.takeFirst();
+    for (const PendingSale& other : qAsConst(sales))
+        Store().Park(other.id);
+
+    const QString total =
+        (m_currencySymbol.isEmpty() ? QString() : m_currencySymbol + QChar(0x00A0)) +
+        MoneyText(sale.Sums().GrandTotal());
+    const QString started =
+        sale.started.toString(Utility::GetInstance()->GetDateFormat() + QStringLiteral(" hh:mm"));
+    QMessageBox box(
+        QMessageBox::Question, tr("Unpaid Sale"),
+        tr("A sale was left unpaid: %1, total %2, started %3.")
+            .arg(sale.lines.size() == 1 ? tr("1 line") : tr("%1 lines").arg(sale.lines.size()),
+                 total, started),
+        QMessageBox::NoButton, window());
+    box.setInformativeText(tr("Resume it to take the payment, or void it to give its stock back "
+                              "to the inventory."));
+    QPushButton* resume = box.addButton(tr("Resume"), QMessageBox::AcceptRole);
+    QPushButton* voidSale = box.addButton(tr("Void"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(resume);
+    // Escape loses nothing: the sale comes back.
+    box.setEscapeButton(resume);
+    box.exec();
+
+    if (box.clickedButton() == voidSale) {
+        const QString refusal =
+            Store().VoidSale(sale.id, Utility::GetInstance()->GetLoggedInUser());
+        if (refusal.isEmpty()) {
+            SetFocusOnBarCode();
+            return;
+        }
+        // Not voided as a whole: it comes back so that its lines can be voided or paid.
+        ShowSale(sale);
+        ShowStatusMessage(refusal);
+        return;
+    }
+    ShowSale(sale);
+}
+
+void CPOS::on_pushVoid_clicked()
+{
+    ClearStatus();
+    if (m_saleState != PaymentPending || m_lines.isEmpty()) {
+        ShowStatusMessage(tr("There is no unpaid line to void."));
+        SetFocusOnBarCode();
+        return;
+    }
+    const QModelIndexList selected = ui->tableViewItems->selectionModel()->selectedRows();
+    // A line rung up by mistake is most often the last one.
+    const int row = selected.isEmpty() ? m_lines.size() - 1 : selected.first().row();
+    const QString question = tr("Void line %1: %2, %3 x %4, line total %5? Its stock is put back.")
+                                 .arg(m_model->Text(row, CItemTransactionsModel::ColIndex),
+                                      m_model->Text(row, CItemTransactionsModel::ColName),
+                                      m_model->Text(row, CItemTransactionsModel::ColItems),
+                                      m_model->Text(row, CItemTransactionsModel::ColPrice),
+                                      m_model->Text(row, CItemTransactionsModel::ColLineTotal));
+    if (QMessageBox::question(window(), tr("Void Line"), question,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
+        SetFocusOnBarCode();
+        return;
+    }
+    const QString refusal =
+        Store().VoidLine(m_lines.at(row).id, row, Utility::GetInstance()->GetLoggedInUser());
+    if (!refusal.isEmpty()) {
+        ShowStatusMessage(refusal);
+        SetFocusOnBarCode();
+        return;
+    }
+    RemoveLineFromSums(m_sums, m_lines.at(row).Price());
+    m_lines.removeAt(row);
+    m_model->RemoveRow(row);
+    ui->tableViewItems->clearSelection();
+    ShowTotals();
+    if (m_lines.isEmpty()) {
+        // Nothing left to pay; the next item continues the same sale and its void record.
+        ui->pushButtonPay->setEnabled(false);
+        m_saleState = NoLines;
+    }
+    SetFocusOnBarCode();
+}
+
+void CPOS::on_pushHold_clicked()
+{
+    ClearStatus();
+    if (m_saleState != PaymentPending || m_pendingSaleId < 0) {
+        ShowStatusMessage(tr("There is no unpaid sale to hold."));
+        SetFocusOnBarCode();
+        return;
+    }
+    if (!Store().Park(m_pendingSaleId)) {
+        ShowStatusMessage(tr("The sale could not be held."));
+        SetFocusOnBarCode();
+        return;
+    }
+    m_pendingSaleId = -1;
+    StartNewSale();
+}
+
+void CPOS::on_pushRecall_clicked()
+{
+    ClearStatus();
+    const QList<PendingSale> held = Store().Held();
+    if (held.isEmpty()) {
+        ShowStatusMessage(tr("There is no held sale to recall."));
+        SetFocusOnBarCode();
+        return;
+    }
+    const bool holdsCurrent = m_saleState == PaymentPending;
+    HeldSalesDialog dialog(window(), held, m_currencySymbol, holdsCurrent);
+    dialog.exec();
+    const qint64 chosen = dialog.ChosenSale();
+    if (chosen < 0) {
+        SetFocusOnBarCode();
+        return;
+    }
+    if (holdsCurrent) {
+        if (!Store().Park(m_pendingSaleId)) {
+            ShowStatusMessage(tr("The sale could not be held."));
+            SetFocusOnBarCode();
+            return;
+        }
+        m_pendingSaleId = -1;
+    }
+    StartNewSale();
+    if (!Store().Unpark(chosen)) {
+        ShowStatusMessage(tr("The held sale could not be recalled."));
+        return;
+    }
+    ShowSale(Store().Load(chosen));
+}
+
 void CPOS::on_pushButtonPay_clicked()
 {
     ClearStatus();
@@ -569,16 +799,17 @@ void CPOS::on_pushButtonPay_clicked()
     sale.grandTotal = m_sums.GrandTotal();
     sale.paid = payment.paid;
     sale.change = payment.change;
-    sale.lines = SaleLines();
+    sale.lines = SaleLinesOf(m_lines);
 
-    // The sale and its lines are stored together or not at all, so after a failure the cashier
-    // can simply press PAY again. A file deleted or replaced since the last item is found before
-    // the sale is written into it; a failed write turns the status red until the next attempt
-    // reopens the database.
+    // The sale and its lines are stored, and its pending records cleared, together or not at
+    // all, so after a failure the cashier can simply press PAY again. A file deleted or replaced
+    // since the last item is found before the sale is written into it; a failed write turns the
+    // status red until the next attempt reopens the database.
     CDBManager* manager = CDBManager::GetInstance();
     const bool storable = manager->CheckSalesDataBase();
     const StoredSale stored =
-        storable ? StoreSale(manager->GetSalesDataBase(), sale) : StoredSale();
+        storable ? Store().Pay(m_pendingSaleId, sale, CDBManager::SalesDataBasePath())
+                 : StoredSale();
     if (!storable || !stored.Ok()) {
         if (storable)
             manager->ReportWriteFailure(false);
@@ -590,6 +821,8 @@ void CPOS::on_pushButtonPay_clicked()
     }
 
     m_transactionId = QString::number(stored.id);
+    m_pendingSaleId = -1;
+    m_lines.clear();
     m_saleState = Paid;
     ui->pushButtonPay->setEnabled(false);
     ui->pushPrint->setEnabled(true);
@@ -597,40 +830,23 @@ void CPOS::on_pushButtonPay_clicked()
     SetFocusOnBarCode();
 }
 
-QList<SaleLineRecord> CPOS::SaleLines() const
-{
-    QList<SaleLineRecord> lines;
-    lines.reserve(m_model->rowCount());
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        const auto cell = [this, row](int column) {
-            return m_model->Text(row, column);
-        };
-        SaleLineRecord line;
-        line.index = cell(CItemTransactionsModel::ColIndex).toInt();
-        line.productName = cell(CItemTransactionsModel::ColName);
-        line.quantity = cell(CItemTransactionsModel::ColItems).toInt();
-        line.subItems = cell(CItemTransactionsModel::ColSubItems).toInt();
-        line.salePrice = Money::Parse(cell(CItemTransactionsModel::ColPrice));
-        line.purchasePrice = Money::Parse(cell(CItemTransactionsModel::ColPurchasePrice));
-        line.discount = Money::Parse(cell(CItemTransactionsModel::ColDiscount));
-        line.subTotal = Money::Parse(cell(CItemTransactionsModel::ColLineTotal));
-        line.purchaseSubTotal = Money::Parse(cell(CItemTransactionsModel::ColPurchaseTotal));
-        lines << line;
-    }
-    return lines;
-}
-
 void CPOS::on_pushButtonClose_clicked()
 {
     QWidget* host = window();
     if (m_saleState == PaymentPending) {
-        const int answer = QMessageBox::question(
-            host, tr("Close POS?"),
+        QMessageBox box(
+            QMessageBox::Question, tr("Close POS?"),
             tr("Payment is pending! If you close without payment, sales and inventory will not "
                "be in consistent state. Do you still want to close POS?"),
-            QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+            QMessageBox::Yes | QMessageBox::No, host);
+        // The sale is kept with its stock: it is not lost, only not paid yet.
+        box.button(QMessageBox::Yes)->setText(tr("Yes, keep it for later"));
+        box.setInformativeText(tr("The unpaid sale keeps its stock and is offered again when the "
+                                  "till opens."));
+        if (box.exec() != QMessageBox::Yes)
             return;
+    } else if (m_pendingSaleId >= 0) {
+        Store().DropIfEmpty(m_pendingSaleId);
     }
     host->close();
 }
@@ -694,6 +910,8 @@ void CPOS::on_pushCustomers_clicked()
     } else {
         ui->pushCustomers->setChecked(false);
     }
+    if (m_pendingSaleId >= 0)
+        Store().SetCustomer(m_pendingSaleId, m_customer.id);
     SetFocusOnBarCode();
 }
 
@@ -725,6 +943,10 @@ void CPOS::on_pushHelpShortCutKeys_clicked()
            "F10    ->   Shortcut to Enter button. Press this after entering barcode.\n"
            "F11    ->   Shortcut to Show All button.\n"
            "F12    ->   Set focus directly to PAID box for entering amount.\n"
+           "Shift+F2  ->   Hold button. Keeps the unpaid sale for later and starts a new one.\n"
+           "Shift+F3  ->   Recall button. Brings a held sale back.\n"
+           "Shift+F6  ->   Void button (or Delete). Removes the selected line, or the last one, "
+           "and puts its stock back.\n"
            "PgUp  ->   Shortcut to Next button.\n"
            "PgDn  ->   Shortcut to Previous button.");
     ErrorDialog help(QString(), tr("Shortcut Keys Help"), text, this, true);

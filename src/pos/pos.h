@@ -1,6 +1,7 @@
 #ifndef POS_H
 #define POS_H
 
+#include "core/pendingsales.h"
 #include "core/salepricing.h"
 #include "core/salestore.h"
 #include "pos/posbuttons.h"
@@ -117,6 +118,14 @@ public Q_SLOTS:
     void on_checkOnAllItems_clicked();
     void SetFocusOnBarCode();
     void on_pushHelpShortCutKeys_clicked();
+    // Voids the selected line (the last one when none is selected) after a confirmation.
+    void on_pushVoid_clicked();
+    // Holds the unpaid sale and starts a new one.
+    void on_pushHold_clicked();
+    // Lists the held sales and brings the chosen one back.
+    void on_pushRecall_clicked();
+    // When the till opens on a sale that was left unpaid: resume it or void it.
+    void OfferPendingSale();
 
 private:
     void ReadSettings();
@@ -137,8 +146,15 @@ private:
     QSqlQuery& RunPrepared(std::unique_ptr<QSqlQuery>& statement, const char* sql,
                            const std::function<void(QSqlQuery&)>& bind);
     void ShowPage();
-    // The lines of the sale as they are stored.
-    QList<SaleLineRecord> SaleLines() const;
+    // The store of the unpaid sales, on the inventory connection of the moment.
+    PendingSales& Store();
+    // Clears the screen for a new sale (the checks of NEW are the caller's).
+    void StartNewSale();
+    // Puts a pending sale on the empty screen, ready to pay.
+    void ShowSale(const PendingSale& sale);
+    void ShowTotals();
+    // Selects the customer with that tblCustomers ID again (none when empty or gone).
+    void RestoreCustomer(const QString& customerId);
     // The till receipt: to the receipt printer, or to the PDF file that is then opened.
     void PrintSmallReceipt(bool preview);
 
@@ -146,7 +162,7 @@ private:
     CItemTransactionsModel* m_model = nullptr;
     QSqlTableModel* m_categoryModel = nullptr;
     std::unique_ptr<QSqlQuery> m_lookUp;
-    std::unique_ptr<QSqlQuery> m_stockUpdate;
+    std::unique_ptr<PendingSales> m_pending;
     int m_cellMargin = -1; // delegate margins of a table cell, measured with the first line
     int m_widestNumberChar = -1;
     QHash<QString, int> m_textWidths;
@@ -155,6 +171,9 @@ private:
     int m_saleState = NoLines;
     QString m_transactionId;
     SelectedCustomer m_customer;
+    // The unpaid sale in the store (-1 before its first line) and its lines, row by row.
+    qint64 m_pendingSaleId = -1;
+    QList<PendingLine> m_lines;
 
     bool m_taxEnabled = true;
     bool m_subItemsMode = false;

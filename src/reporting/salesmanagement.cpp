@@ -17,6 +17,7 @@ namespace {
 
 const char SALES_TABLE[] = "tblSalesTransactions";
 const char LINES_TABLE[] = "tblSalesInvoice";
+const char VOIDS_TABLE[] = "tblSalesVoids";
 const char NO_ROWS_FILTER[] = "ID = -1";
 
 // Shows the stored sale time with the program's display date format.
@@ -65,6 +66,7 @@ bool DeleteSaleRecords(QSqlDatabase db, const QVariant& saleId)
         return false;
     }
     const QString statements[] = {
+        QStringLiteral("DELETE from tblSalesVoids WHERE TRANSACTION_ID = ?"),
         QStringLiteral("DELETE from tblSalesInvoice WHERE TRANSACTION_ID = ?"),
         QStringLiteral("DELETE from tblSalesTransactions WHERE ID = ?")};
     QSqlQuery query(db);
@@ -142,9 +144,19 @@ SalesManagement::SalesManagement(QWidget* parent, bool asDialog)
     ui->tableViewDetails->hideColumn(1);
     Reselect(m_linesModel, ui->tableViewDetails);
 
+    m_voidsModel = new SalesTableModel(this, db);
+    m_voidsModel->setTable(QString::fromLatin1(VOIDS_TABLE));
+    m_voidsModel->setFilter(QString::fromLatin1(NO_ROWS_FILTER));
+    SetUpView(ui->tableViewVoids, m_voidsModel);
+    ui->tableViewVoids->hideColumn(0);
+    ui->tableViewVoids->hideColumn(1);
+    Reselect(m_voidsModel, ui->tableViewVoids);
+    ShowVoidCount();
+
     QScroller::grabGesture(viewport(), QScroller::LeftMouseButtonGesture);
     QScroller::grabGesture(ui->tableViewSales->viewport(), QScroller::LeftMouseButtonGesture);
     QScroller::grabGesture(ui->tableViewDetails->viewport(), QScroller::LeftMouseButtonGesture);
+    QScroller::grabGesture(ui->tableViewVoids->viewport(), QScroller::LeftMouseButtonGesture);
 
     connect(ui->tableViewSales, &QTableView::clicked, this, &SalesManagement::OnItemSelected);
     connect(ui->tableViewSales, &QTableView::doubleClicked, this,
@@ -193,7 +205,17 @@ bool SalesManagement::ShowLinesOf(const QModelIndex& index)
     const QVariant saleId = m_salesModel->index(index.row(), 0).data();
     Requery(m_linesModel, ui->tableViewDetails, QStringLiteral("TRANSACTION_ID = ?"), {saleId});
     ui->tableViewDetails->show();
+    Requery(m_voidsModel, ui->tableViewVoids, QStringLiteral("TRANSACTION_ID = ?"), {saleId});
+    ShowVoidCount();
     return true;
+}
+
+void SalesManagement::ShowVoidCount()
+{
+    // A sale has few voided lines, all fetched at once; the tab says how many.
+    const int count = m_voidsModel->rowCount();
+    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tabVoids),
+                              count > 0 ? tr("Voided Lines (%1)").arg(count) : tr("Voided Lines"));
 }
 
 void SalesManagement::on_buttonShowAll_clicked()
@@ -260,6 +282,8 @@ void SalesManagement::on_buttonDelete_clicked()
     DeleteSaleRecords(CDBManager::GetInstance()->GetSalesDataBase(), saleId);
     Reselect(m_salesModel, ui->tableViewSales);
     Requery(m_linesModel, ui->tableViewDetails, QString::fromLatin1(NO_ROWS_FILTER));
+    Requery(m_voidsModel, ui->tableViewVoids, QString::fromLatin1(NO_ROWS_FILTER));
+    ShowVoidCount();
 }
 
 void SalesManagement::OnRowDoubleClicked(const QModelIndex& index)

@@ -35,8 +35,8 @@ struct SalesSearch
 // An invalid date stands for a date box that shows no date.
 SalesSearch SalesSearchFor(const QString& number, const QDate& date);
 
-// Removes the item lines of a sale and the sale itself in one transaction: both go, or neither
-// does. Returns false (and logs) when either statement fails.
+// Removes the item lines of a sale, the record of lines voided from it, and the sale itself in one
+// transaction: all go, or none does. Returns false (and logs) when a statement fails.
 bool DeleteSaleRecords(QSqlDatabase db, const QVariant& saleId);
 
 // A stored sale time ("yyyy-MM-dd" with an optional time of day) with its date in the display
@@ -46,7 +46,8 @@ QString SaleTimeText(const QVariant& stored, const QString& displayFormat);
 using SalesTableModel = BoundFilterModel<QSqlRelationalTableModel>;
 
 // Browser of completed sales: lists them, finds a sale by number or date, shows its item lines
-// and deletes a sale with its lines. Offers Close instead of Delete when hosted in a dialog.
+// and the lines voided from it before it was paid, and deletes a sale with its lines. Offers Close
+// instead of Delete when hosted in a dialog.
 class SalesManagement : public QScrollArea
 {
     Q_OBJECT
@@ -75,6 +76,8 @@ private:
     Ui::SalesManagement* ui;
     SalesTableModel* m_salesModel = nullptr;
     SalesTableModel* m_linesModel = nullptr;
+    SalesTableModel* m_voidsModel = nullptr; // lines voided before the sale was paid
+    void ShowVoidCount();
 };
 
 #endif // SALESMANAGEMENT_H

@@ -730,9 +730,15 @@ void DBManagerTest::createsEmptyDatabase_data()
     QTest::addColumn<QStringList>("tables");
     QTest::addColumn<QString>("version");
 
-    QTest::newRow("inventory") << true << QStringLiteral("merchorainventory") << INVENTORY_TABLES
+    // A new store has the tables for unpaid sales and voided lines from the start.
+    QStringList inventoryTables = INVENTORY_TABLES;
+    inventoryTables << QStringLiteral("tblPendingLines") << QStringLiteral("tblPendingSales")
+                    << QStringLiteral("tblPendingVoids");
+    inventoryTables.sort();
+    QTest::newRow("inventory") << true << QStringLiteral("merchorainventory") << inventoryTables
                                << QStringLiteral("INVENTORY_7.0.0");
-    QTest::newRow("sales") << false << QStringLiteral("merchorasales") << SALES_TABLES
+    QTest::newRow("sales") << false << QStringLiteral("merchorasales")
+                           << (SALES_TABLES + QStringList{QStringLiteral("tblSalesVoids")})
                            << QStringLiteral("SALES_7.0.0");
 }
 

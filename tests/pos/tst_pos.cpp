@@ -5,6 +5,7 @@
 
 #include "core/DBManager.h"
 #include "core/itemtransactionsmodel.h"
+#include "core/pendingsales.h"
 #include "core/utility.h"
 #include "pos/pos.h"
 #include "reporting/salesmanagement.h"
@@ -19,12 +20,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -58,7 +61,10 @@ private Q_SLOTS:
     void followsTheSalesDatabaseFile();
     void failedLineRollsBackSale();
     void failedSaleRowKeepsSalePending();
-    void closeAsksWhilePaymentPending();
+    void closeKeepsTheSaleForTheNextOpening_data();
+    void closeKeepsTheSaleForTheNextOpening();
+    void voidTakesALineOut();
+    void holdAndRecall();
     void keysOfTheScreen();
     void statusLineBlinksThenTurnsGray();
     void longStatusKeepsTheLayout();
@@ -687,8 +693,20 @@ void PosTest::failedSaleRowKeepsSalePending()
     QVERIFY(button("pushButtonPay")->isEnabled());
 }
 
-void PosTest::closeAsksWhilePaymentPending()
+void PosTest::closeKeepsTheSaleForTheNextOpening_data()
 {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("linesBack");
+    QTest::addColumn<int>("teaStock");
+    QTest::newRow("resume") << "Resume" << 1 << 4;
+    QTest::newRow("void") << "Void" << 0 << 5;
+}
+
+void PosTest::closeKeepsTheSaleForTheNextOpening()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, linesBack);
+    QFETCH(int, teaStock);
     openScreen();
     enter(QStringLiteral("1001"));
     QString text;
@@ -701,18 +719,162 @@ void PosTest::closeAsksWhilePaymentPending()
                                   "to close POS?"));
     QVERIFY(m_host->isVisible());
 
-    m_dialogs.expectMessageBox(QMessageBox::Yes);
+    QString yes;
+    m_dialogs.expect(
+        [&yes](QWidget* box) {
+            yes = static_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->text();
+            TestSupport::pressButton(box, QMessageBox::Yes);
+        },
+        QStringLiteral("close question"));
     button("pushButtonClose")->click();
+    QCOMPARE(yes, QStringLiteral("Yes, keep it for later"));
     QVERIFY(!m_host->isVisible());
-    // The stock taken at entry stays taken; no sale is stored.
+    // The stock taken at entry stays taken, with the sale that took it; no sale is stored.
     QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(4, 0));
     QCOMPARE(salesCount(QStringLiteral("tblSalesTransactions")), 0);
 
-    // Without lines the screen closes at once.
+    // The next opening asks what becomes of it.
     delete m_host;
-    openScreen();
+    m_dialogs.expect(
+        [&text, &answer](QWidget* box) {
+            text = static_cast<QMessageBox*>(box)->text();
+            TestSupport::clickButtonWithText(box, answer);
+        },
+        QStringLiteral("unpaid sale question"));
+    m_host = TestSupport::openSalesScreen(&m_pos);
+    QVERIFY(m_dialogs.waitUntilDone());
+    QTRY_COMPARE(m_host->focusWidget(), static_cast<QWidget*>(edit("lineEditBarCode")));
+    QVERIFY2(text.startsWith(QStringLiteral("A sale was left unpaid: 1 line, total 2.50, ")),
+             qPrintable(text));
+    QCOMPARE(lines(), linesBack);
+    QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(teaStock, 0));
+    QCOMPARE(m_pos->GetSaleState(), linesBack ? int(CPOS::PaymentPending) : int(CPOS::NoLines));
+    if (linesBack) {
+        QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("2.50"));
+        edit("lineEditPaid")->setText(QStringLiteral("2.50"));
+        button("pushButtonPay")->click();
+        QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
+        QCOMPARE(salesCount(QStringLiteral("tblSalesInvoice")), 1);
+    }
+
+    // Nothing pending any more: the screen closes at once and opens without a question.
     button("pushButtonClose")->click();
     QVERIFY(!m_host->isVisible());
+    delete m_host;
+    openScreen();
+}
+
+void PosTest::voidTakesALineOut()
+{
+    Utility::GetInstance()->GetSettings()->setValue(QStringLiteral("SUB_ITEMS_MODE"), "y");
+    openScreen();
+    enter(QStringLiteral("1001"));
+    enter(QStringLiteral("2002"), QStringLiteral("1"), QStringLiteral("5"));
+    enter(QStringLiteral("5005"));
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("125.85"));
+    QCOMPARE(stockOf(QStringLiteral("2002")), qMakePair(0, 5));
+
+    // The selected line, by Delete in the empty barcode field, after a confirmation.
+    QTableView* view = child<QTableView>("tableViewItems");
+    view->selectRow(1);
+    QString text;
+    m_dialogs.expectMessageBox(QMessageBox::Yes, &text);
+    QTest::keyClick(edit("lineEditBarCode"), Qt::Key_Delete);
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(text,
+             QStringLiteral("Void line 1: Eggs, 1 x 10, line total 13.50? Its stock is put back."));
+    QCOMPARE(lines(), 2);
+    QCOMPARE(cell(1, CItemTransactionsModel::ColIndex), QStringLiteral("1"));
+    QCOMPARE(cell(1, CItemTransactionsModel::ColName), QStringLiteral("Orange Juice"));
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("111.00"));
+    QCOMPARE(edit("lineEditTax")->text(), QStringLiteral("8.50"));
+    QCOMPARE(stockOf(QStringLiteral("2002")), qMakePair(2, 0));
+
+    // Without a selection VOID offers the last line; No keeps it. (Offscreen, a window is not
+    // active again by itself after a modal dialog, and shortcuts need it active.)
+    m_host->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_host));
+    m_dialogs.expectMessageBox(QMessageBox::No, &text);
+    QTest::keyClick(m_host, Qt::Key_F6, Qt::ShiftModifier);
+    QVERIFY(m_dialogs.waitUntilDone());
+    QVERIFY(text.startsWith(QStringLiteral("Void line 1: Orange Juice")));
+    QCOMPARE(lines(), 2);
+
+    // Every line voided: nothing to pay; the next item continues the sale, which is stored
+    // with the record of its voided lines.
+    for (int i = 0; i < 2; ++i) {
+        m_dialogs.expectMessageBox(QMessageBox::Yes);
+        button("pushVoid")->click();
+        QVERIFY(m_dialogs.waitUntilDone());
+    }
+    QCOMPARE(lines(), 0);
+    QVERIFY(!button("pushButtonPay")->isEnabled());
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("0.00"));
+    button("pushVoid")->click();
+    QCOMPARE(status(), QStringLiteral("There is no unpaid line to void."));
+    enter(QStringLiteral("1001"));
+    edit("lineEditPaid")->setText(QStringLiteral("5"));
+    button("pushButtonPay")->click();
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
+    QSqlQuery voids(m_sales->database());
+    QVERIFY(voids.exec(QStringLiteral("SELECT TRANSACTION_ID, PRODUCT_NAME, USER_ID FROM "
+                                      "tblSalesVoids ORDER BY ID")));
+    for (const char* name : {"Eggs", "Orange Juice", "Green Tea"}) {
+        QVERIFY(voids.next());
+        QCOMPARE(voids.value(0).toString(), m_pos->GetTransactionId());
+        QCOMPARE(voids.value(1).toString(), QLatin1String(name));
+        QCOMPARE(voids.value(2).toString(), QStringLiteral("NO LOGGED IN USER"));
+    }
+    QCOMPARE(stockOf(QStringLiteral("5005")), qMakePair(10, 0));
+    QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(4, 0));
+}
+
+void PosTest::holdAndRecall()
+{
+    openScreen();
+    button("pushHold")->click();
+    QCOMPARE(status(), QStringLiteral("There is no unpaid sale to hold."));
+    button("pushRecall")->click();
+    QCOMPARE(status(), QStringLiteral("There is no held sale to recall."));
+
+    enter(QStringLiteral("1001"), QStringLiteral("2"));
+    QTest::keyClick(m_host, Qt::Key_F2, Qt::ShiftModifier);
+    QTRY_COMPARE(lines(), 0);
+    QCOMPARE(m_pos->GetSaleState(), int(CPOS::NoLines));
+    QCOMPARE(stockOf(QStringLiteral("1001")), qMakePair(3, 0));
+    enter(QStringLiteral("5005"));
+
+    // The list shows the held sale; recalling it holds the sale on the till in its place.
+    QStringList shown;
+    m_dialogs.expect(
+        [&shown](QWidget* dialog) {
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableHeldSales"));
+            for (int row = 0; row < table->rowCount(); ++row)
+                shown << table->item(row, 1)->text() + '|' + table->item(row, 2)->text();
+            dialog->findChild<QPushButton*>(QStringLiteral("pushRecall"))->click();
+        },
+        QStringLiteral("held sales"));
+    QTest::keyClick(m_host, Qt::Key_F3, Qt::ShiftModifier);
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(shown, QStringList{QStringLiteral("1|5.00")});
+    QCOMPARE(lines(), 1);
+    QCOMPARE(cell(0, CItemTransactionsModel::ColName), QStringLiteral("Green Tea"));
+    QCOMPARE(edit("lineEditTotal")->text(), QStringLiteral("5.00"));
+    QVERIFY(button("pushButtonPay")->isEnabled());
+
+    shown.clear();
+    m_dialogs.expect(
+        [&shown](QWidget* dialog) {
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableHeldSales"));
+            shown << table->item(0, 1)->text() + '|' + table->item(0, 2)->text();
+            static_cast<QDialog*>(dialog)->reject();
+        },
+        QStringLiteral("held sales"));
+    button("pushRecall")->click();
+    QVERIFY(m_dialogs.waitUntilDone());
+    QCOMPARE(shown, QStringList{QStringLiteral("1|108.50")});
+    QCOMPARE(lines(), 1);
+    QCOMPARE(stockOf(QStringLiteral("5005")), qMakePair(9, 0));
 }
 
 void PosTest::keysOfTheScreen()
@@ -1128,6 +1290,85 @@ void PosTest::screenshots()
     QCOMPARE(m_pos->GetSaleState(), int(CPOS::Paid));
     QTest::qWait(100);
     QVERIFY(m_host->grab().save(folder + QStringLiteral("/pos-paid.png")));
+    delete m_host;
+    m_host = nullptr;
+
+    // VOID, HOLD and RECALL, the list of held sales and the question about an unpaid sale, in
+    // both themes. A dialog is painted where it stands over the till, under a title bar such as
+    // a window manager would draw (the offscreen platform draws none).
+    const auto grabWith = [this](QWidget* dialog) {
+        QPixmap picture = m_host->grab();
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), QColor(0, 0, 0, 60));
+        const QPoint at = dialog->frameGeometry().topLeft() - m_host->geometry().topLeft();
+        const QRect title(at.x(), at.y() - 30, dialog->width(), 30);
+        painter.fillRect(title, QColor(0x2b, 0x2b, 0x2b));
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(14);
+        painter.setFont(font);
+        painter.drawText(title.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         dialog->windowTitle());
+        painter.drawPixmap(at, dialog->grab());
+        return picture;
+    };
+    for (const bool dark : {true, false}) {
+        const QString suffix = dark ? QString() : QStringLiteral("-light");
+        m_host = TestSupport::openSalesScreen(&m_pos);
+        m_host->setStyleSheet(TestSupport::themeSheet(dark));
+        QVERIFY(QTest::qWaitForWindowActive(m_host));
+        enter(QStringLiteral("7007"), QStringLiteral("2"));
+        enter(QStringLiteral("1001"), QStringLiteral("1"));
+        button("pushHold")->click();
+        enter(QStringLiteral("6006"), QStringLiteral("2"));
+        enter(QStringLiteral("5005"), QStringLiteral("1"));
+        enter(QStringLiteral("2002"), QStringLiteral("1"));
+        child<QTableView>("tableViewItems")->selectRow(1);
+        QTest::qWait(100);
+        QVERIFY(m_host->grab().save(folder +
+                                    QStringLiteral("/pos-void-hold-recall%1.png").arg(suffix)));
+
+        m_dialogs.expect(
+            [&](QWidget* dialog) {
+                QVERIFY(
+                    grabWith(dialog).save(folder + QStringLiteral("/pos-void%1.png").arg(suffix)));
+                TestSupport::pressButton(dialog, QMessageBox::No);
+            },
+            QStringLiteral("void question"));
+        button("pushVoid")->click();
+        QVERIFY(m_dialogs.waitUntilDone());
+        m_dialogs.expect(
+            [&](QWidget* dialog) {
+                QVERIFY(grabWith(dialog).save(folder +
+                                              QStringLiteral("/pos-recall%1.png").arg(suffix)));
+                static_cast<QDialog*>(dialog)->reject();
+            },
+            QStringLiteral("held sales"));
+        button("pushRecall")->click();
+        QVERIFY(m_dialogs.waitUntilDone());
+
+        // Closed with the sale kept, the till asks about it when it opens again.
+        m_dialogs.expectMessageBox(QMessageBox::Yes);
+        button("pushButtonClose")->click();
+        delete m_host;
+        m_dialogs.expect(
+            [&](QWidget* dialog) {
+                QVERIFY(grabWith(dialog).save(folder +
+                                              QStringLiteral("/pos-resume%1.png").arg(suffix)));
+                TestSupport::clickButtonWithText(dialog, QStringLiteral("Void"));
+            },
+            QStringLiteral("unpaid sale question"));
+        m_host = TestSupport::openSalesScreen(&m_pos);
+        m_host->setStyleSheet(TestSupport::themeSheet(dark));
+        QVERIFY(m_dialogs.waitUntilDone());
+        // The held sale goes too, for the next theme's pictures.
+        PendingSales store(CDBManager::GetInstance()->GetInventoryDataBase());
+        for (const PendingSale& sale : store.Held())
+            QCOMPARE(store.VoidSale(sale.id, QStringLiteral("test")), QString());
+        delete m_host;
+        m_host = nullptr;
+    }
 }
 
 MERCHORA_TEST_MAIN(PosTest)

@@ -149,6 +149,16 @@ void SalesManagementTest::init()
                          {QStringLiteral("RETURN"), 4.0}});
     m_store->addSaleLine(m_saleC, 0, QStringLiteral("Milk"), 2, 1.0, 0.6);
     m_store->addSaleLine(m_saleC, 1, QStringLiteral("Bread"), 1, 4.0, 2.0);
+    // A line voided from sale C before it was paid.
+    m_store->insert(QStringLiteral("tblSalesVoids"),
+                    {{QStringLiteral("TRANSACTION_ID"), m_saleC},
+                     {QStringLiteral("ITEM_INDEX"), 1},
+                     {QStringLiteral("PRODUCT_NAME"), QStringLiteral("Cheese")},
+                     {QStringLiteral("QUANTITY"), QStringLiteral("1")},
+                     {QStringLiteral("SUB_ITEMS"), QStringLiteral("0")},
+                     {QStringLiteral("SUB_TOTAL"), 7.5},
+                     {QStringLiteral("USER_ID"), QStringLiteral("anna")},
+                     {QStringLiteral("TIME_STAMP"), QStringLiteral("2026-03-05 14:21:40")}});
     m_saleD = m_store->addSale(QStringLiteral("ben"), QVariant(), QDate::currentDate(), 2.0, 2.0);
     m_store->addSaleLine(m_saleD, 0, QStringLiteral("Butter"), 1, 2.0, 1.2);
     QCOMPARE(QList<qint64>({m_saleA, m_saleB, m_saleC, m_saleD}), QList<qint64>({1, 2, 3, 4}));
@@ -434,6 +444,11 @@ void SalesManagementTest::deleteAsksFirst()
     SalesManagement* screen = open();
     clickSale(m_saleC);
     QCOMPARE(linesView()->model()->rowCount(), 2);
+    // The line voided before payment is listed on its own tab, which counts it.
+    QTabWidget* tabs = child<QTabWidget>(screen, "tabWidget");
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Voided Lines (1)"));
+    QCOMPARE(listedProducts(child<QTableView>(screen, "tableViewVoids")),
+             QStringList({QStringLiteral("Cheese")}));
 
     QString text;
     QString title;
@@ -447,6 +462,7 @@ void SalesManagementTest::deleteAsksFirst()
     QCOMPARE(listedIds(salesView()), salesLeft);
     QCOMPARE(m_store->count(QStringLiteral("tblSalesTransactions")), salesLeft.size());
     QCOMPARE(m_store->count(QStringLiteral("tblSalesInvoice")), linesLeft);
+    QCOMPARE(m_store->count(QStringLiteral("tblSalesVoids")), answer == QMessageBox::Yes ? 0 : 1);
     // The deleted sale's lines leave the view; kept ones stay.
     QCOMPARE(linesView()->model()->rowCount(), answer == QMessageBox::Yes ? 0 : 2);
 }

@@ -47,6 +47,24 @@ void finishPendingAnimations();
         return QTest::qExec(&testObject, argc, argv);                                              \
     }
 
+// The same for a test that also runs its own executable as a child process (a process to kill in
+// the middle of a write, say): when the first argument is childArgument, childMain runs with the
+// arguments after it instead of the tests, in the parent's folders, and its result is the exit
+// code.
+#define MERCHORA_TEST_GUILESS_MAIN_WITH_CHILD(TestObject, childArgument, childMain)                \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (argc >= 2 && qstrcmp(argv[1], childArgument) == 0) {                                   \
+            QCoreApplication app(argc, argv);                                                      \
+            return childMain(QCoreApplication::arguments().mid(2));                                \
+        }                                                                                          \
+        TestSupport::IsolatedEnvironment environment;                                              \
+        QCoreApplication app(argc, argv);                                                          \
+        TestObject testObject;                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&testObject, argc, argv);                                              \
+    }
+
 // The mains below need the widgets: a test linked without them has only the one above.
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
