@@ -46,7 +46,7 @@ test-desktop: program
 # The Debian package, $(BUILD_DIR)/merchoralite_<version>_<arch>.deb (cmake/Packaging.cmake).
 package: program
 	@bash scripts/install-deps.sh package
-	cmake --build $(BUILD_DIR) --target merchora_packaging_files
+	cmake --build $(BUILD_DIR) --target merchoralite merchora_packaging_files -j$(JOBS)
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Checks the package, installs it, starts the installed program for a first start on a virtual

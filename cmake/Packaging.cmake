@@ -12,6 +12,10 @@
 # reverse-domain name built from the maker's domain (merchora.example).
 include(GNUInstallDirs)
 
+# Installing (and so cpack) takes what is built and does not build every target first: the
+# package needs only the program and the files below, which make package builds, not the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(MERCHORA_APP_ID example.merchora.merchoralite)
 set(MERCHORA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(MERCHORA_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)

@@ -149,7 +149,8 @@ program=$(PATH=/usr/local/bin:/usr/bin:/bin command -v merchoralite)
 Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 poll 10 test -s "$work/display" || fail "the virtual display did not start (Xvfb)"
-export DISPLAY=:$(head -n1 "$work/display")
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
