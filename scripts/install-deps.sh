@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test the program, when they are missing.
 # Safe to run again: it asks apt-get only for what is not installed yet.
+#
+#   install-deps.sh           what building, running and testing the program needs
+#   install-deps.sh package   that, and the tools that make and check the Debian package
 set -euo pipefail
 
 PACKAGES=(
@@ -20,6 +23,14 @@ PACKAGES=(
   # the printing test's PDF print queue (scripts/setup-print-queue.sh)
   cups printer-driver-cups-pdf
 )
+if [ "${1:-}" = package ]; then
+  PACKAGES+=(
+    # CPack's DEB generator: dependencies from dpkg-shlibdeps, programs found with file
+    dpkg-dev file
+    # checks of the package (scripts/package-check.sh)
+    lintian appstream desktop-file-utils
+  )
+fi
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(APPLICATION_NAME));
     QApplication::setOrganizationName(QString::fromLatin1(ORGANIZATION_NAME));
     QApplication::setApplicationVersion(QString::fromLatin1(APP_VERSION));
+    // The installed desktop entry's name, so that a desktop shows its icon for our windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.merchora.merchoralite"));
 
     // The window starts locked; at the first start its construction also runs the welcome
     // dialog and the login step.

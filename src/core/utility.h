@@ -12,7 +12,8 @@ class QSettings;
 class QWidget;
 
 // Program-wide constants.
-inline constexpr char APP_VERSION[] = "7.5.0";
+// The version is the CMake project version (one place for the program and its package).
+inline constexpr char APP_VERSION[] = MERCHORA_VERSION;
 inline constexpr char PRODUCT_DISPLAY_NAME[] = "Merchora (Lite)";
 inline constexpr char ORGANIZATION_NAME[] = "Quvo Consulting";
 inline constexpr char APPLICATION_NAME[] = "MerchoraLite";
