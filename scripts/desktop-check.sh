@@ -186,8 +186,13 @@ sleep 1
 xdotool mousemove "${MERCHORA_CLOSE_X:-40}" "${MERCHORA_CLOSE_Y:-720}" click 1
 poll "$wait_window" on_top "Close POS?" || fail "the question on CLOSE did not come (active: '$(active_name)')"
 xdotool key Return
-poll "$wait_window" is_active "Merchora (Lite)" ||
+till_gone() { ! xwininfo -id "$till" 2>/dev/null | grep -q IsViewable; }
+poll "$wait_window" till_gone ||
   fail "the sales screen did not close with its sale kept (active: '$(active_name)')"
+# When the full-screen till closes, the window manager may leave the focus on no window at all.
+poll "$wait_window" is_active "Merchora (Lite)" || xdotool windowactivate "$main" 2>/dev/null
+poll "$wait_window" is_active "Merchora (Lite)" ||
+  fail "the main window did not come back after the sales screen closed (active: '$(active_name)')"
 xdotool key alt+u
 sleep 0.5
 xdotool key Up Up Return
