@@ -32,17 +32,7 @@ class PendingSalesTest : public QObject
     static QStringList rows(const QSqlDatabase& db, const QString& sql,
                             const QVariantList& values = {})
     {
-        QSqlQuery query(db);
-        query.prepare(sql);
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        QStringList result;
-        for (query.exec(); query.next(); result.last().chop(1)) {
-            result << QString();
-            for (int i = 0; i < query.record().count(); ++i)
-                result.last() += query.value(i).toString() + '|';
-        }
-        return result;
+        return TestSupport::queryRows(db, sql, values);
     }
     static qint64 count(const QSqlDatabase& db, const QString& table)
     {

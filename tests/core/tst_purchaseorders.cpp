@@ -43,17 +43,7 @@ class PurchaseOrdersTest : public QObject
     // Every row of the statement, its columns joined by "|".
     QStringList rows(const QString& sql, const QVariantList& values = {})
     {
-        QSqlQuery query(m_db);
-        query.prepare(sql);
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        QStringList result;
-        for (query.exec(); query.next(); result.last().chop(1)) {
-            result << QString();
-            for (int i = 0; i < query.record().count(); ++i)
-                result.last() += query.value(i).toString() + '|';
-        }
-        return result;
+        return TestSupport::queryRows(m_db, sql, values);
     }
 
 private Q_SLOTS:

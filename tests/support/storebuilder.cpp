@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace TestSupport {
@@ -208,6 +209,21 @@ qint64 StoreBuilder::addSaleLine(qint64 saleId, int index, const QString& produc
                    {QStringLiteral("DISCOUNT"), discount},
                    {QStringLiteral("SUB_TOTAL"), quantity * salePrice - discount},
                    {QStringLiteral("PURCHASE_SUB_TOTAL"), quantity * purchasePrice}});
+}
+
+QStringList queryRows(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(db);
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    QStringList result;
+    for (query.exec(); query.next(); result.last().chop(1)) {
+        result << QString();
+        for (int i = 0; i < query.record().count(); ++i)
+            result.last() += query.value(i).toString() + QLatin1Char('|');
+    }
+    return result;
 }
 
 bool buildDamagedStore(StoreBuilder::Kind kind, const QString& path)

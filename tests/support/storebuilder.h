@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 namespace TestSupport {
@@ -66,6 +67,9 @@ private:
     QString m_connection;
     bool m_ok = false;
 };
+
+// Every row of the statement (its values bound in order), columns joined by "|".
+QStringList queryRows(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
 // Builds a store of the kind at path with a few thousand rows, then overwrites the start of the
 // page in the middle of the file: its stamp still reads well, the whole-file check fails.
