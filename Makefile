@@ -5,10 +5,11 @@
 #                       desktop with a window manager (scripts/desktop-check.sh)
 #   make package        the Debian package build/merchoralite_<version>_<arch>.deb
 #   make test-package   installs that package, starts the installed program and removes it
+#   make translations   refreshes translations/*.ts from the texts in src/ (then translate the new ones)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build program run test test-desktop test-asan package test-package clean
+.PHONY: all deps configure build program run test test-desktop test-asan package test-package translations clean
 
 all: build
 
@@ -38,6 +39,10 @@ test: build
 	if [ $$status -eq 0 ]; then export MERCHORA_CUPS_QUEUE=$(PRINT_QUEUE); \
 	elif [ $$status -ne 2 ]; then exit $$status; fi; \
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# Every translatable text of src/ into translations/*.ts (lupdate); the build compiles them.
+translations: configure
+	cmake --build $(BUILD_DIR) --target translations
 
 # Pictures of every window the sales screen opens, saved to docs/screenshots.
 test-desktop: program

@@ -87,8 +87,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.merchora.example")
 # Sans stands in for the Arial widths, see InstallPrintFontSubstitutes).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, fonts-liberation2 | fonts-liberation")
-# Printed-to-file receipts and reports are opened with the desktop's PDF viewer through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Printed-to-file receipts and reports are opened with the desktop's PDF viewer through xdg-open;
+# Qt's own translations put its standard buttons and dialogs into the shop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qttranslations5-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 

@@ -12,6 +12,8 @@ PACKAGES=(
   # Qt 5.15: Core, Gui, Widgets, Sql, Xml, PrintSupport, Network, Test (qtbase5-dev), the SQLite
   # driver, Script, and the image plugins (SVG for icons, JPEG is built in)
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite qtscript5-dev libqt5svg5
+  # lupdate and lrelease for the translations, and Qt's own translated texts (buttons, dialogs)
+  qttools5-dev-tools qttranslations5-l10n
   # fonts for the offscreen and virtual displays
   fonts-dejavu-core fontconfig
   # Arial-metric fonts for the receipts and report templates (they are laid out for Arial widths)

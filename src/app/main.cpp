@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "core/DBManager.h"
+#include "core/translations.h"
 #include "core/utility.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(APP_VERSION));
     // The installed desktop entry's name, so that a desktop shows its icon for our windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.merchora.merchoralite"));
+
+    // The texts' language: the one chosen in the settings, otherwise the system's.
+    Translations::Install(&app, Translations::ChooseForThisUser());
 
     // The window starts locked; at the first start its construction also runs the welcome
     // dialog and the login step.

@@ -34,6 +34,8 @@ inline constexpr char VERIFIED_SALES_DB[] = "VERIFIED_SALES_DB";
 inline constexpr char RECENT_LOCATION[] = "RECENT_LOCATION";
 inline constexpr char DATE_FORMAT[] = "DATE_FORMAT";
 inline constexpr char THEME[] = "theme";
+// The language of the texts, "en" or "de"; absent: the system locale's language.
+inline constexpr char LANGUAGE[] = "LANGUAGE";
 inline constexpr char FIRST_TIME_START[] = "FIRST_TIME_START";
 inline constexpr char IMAGES_FOLDER[] = "IMAGES_FOLDER";
 inline constexpr char REPORT_COMPANY_NAME[] = "REPORT_COMPANY_NAME";

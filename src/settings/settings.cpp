@@ -2,6 +2,7 @@
 #include "ui_settings.h"
 
 #include "core/settingsrules.h"
+#include "core/translations.h"
 #include "core/utility.h"
 #include "pos/possettingspanel.h"
 #include "reporting/printersettingspanel.h"
@@ -10,6 +11,7 @@
 
 #include <QFileDialog>
 #include <QLocale>
+#include <QMessageBox>
 #include <QScroller>
 #include <QSettings>
 
@@ -36,7 +38,11 @@ void Settings::Load()
 {
     QSettings* settings = Utility::GetInstance()->GetSettings();
 
-    ui->comboLanguage->addItem(tr("English"));
+    // Each language under its own name, so that it can be found whatever language is shown.
+    for (const QString& code : Translations::Available())
+        ui->comboLanguage->addItem(Translations::NativeName(code), code);
+    ui->comboLanguage->setCurrentIndex(
+        ui->comboLanguage->findData(Translations::ChooseForThisUser()));
     ui->comboDateFormat->addItems({key(DateFormatName::YEAR_MONTH_DAY),
                                    key(DateFormatName::MONTH_DAY_YEAR),
                                    key(DateFormatName::DAY_MONTH_YEAR)});
@@ -117,12 +123,28 @@ void Settings::on_buttonBox_accepted()
     SavePosSettingsPanel(m_posPage);
     for (const auto& value : SettingsValuesAfterPages(input))
         settings->setValue(value.first, value.second);
+    SaveLanguage();
 
     // A rejected tax rate keeps the dialog open on its page; what came before stays stored.
     if (m_taxPage->ValidateAndSave())
         accept();
     else
         ui->tabWidget->setCurrentIndex(TaxTab);
+}
+
+// The language is stored only when it differs from what would be chosen anyway, so that without a
+// choice the system's language keeps deciding. Open windows keep their texts until the next start.
+void Settings::SaveLanguage()
+{
+    const QString code = ui->comboLanguage->currentData().toString();
+    if (code == Translations::ChooseForThisUser())
+        return;
+    Utility::GetInstance()->GetSettings()->setValue(key(SettingKey::LANGUAGE), code);
+    if (code != Translations::Current()) {
+        QMessageBox::information(this, tr("Language"),
+                                 tr("The program shows its texts in %1 from its next start.")
+                                     .arg(Translations::NativeName(code)));
+    }
 }
 
 void Settings::on_buttonBox_rejected()

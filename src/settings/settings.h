@@ -39,6 +39,7 @@ public Q_SLOTS:
 
 private:
     void Load();
+    void SaveLanguage();
 
     Ui::Settings* ui;
     TaxSettings* m_taxPage = nullptr;
