@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press this button or Shift+F2 to hold the unpaid sale and start a new one. Its stock stays taken; RECALL brings it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Drücken Sie diese Schaltfläche oder Shift+F2, um den unbezahlten Verkauf zu parken und einen neuen zu beginnen. Seine Artikel bleiben vom Bestand abgebucht; FORTSETZEN holt ihn zurück.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Drücken Sie diese Schaltfläche oder Shift+F2, um den unbezahlten Verkauf zu parken und einen neuen zu beginnen. Seine Artikel bleiben vom Bestand abgebucht; ABRUFEN holt ihn zurück.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>HOLD</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>RECALL</source>
-        <translation>FORTSETZEN</translation>
+        <translation>ABRUFEN</translation>
     </message>
     <message>
         <source>[F3]</source>
@@ -954,7 +954,7 @@
     </message>
     <message>
         <source>There is no held sale to recall.</source>
-        <translation>Es gibt keinen geparkten Verkauf zum Fortsetzen.</translation>
+        <translation>Es gibt keinen geparkten Verkauf zum Abrufen.</translation>
     </message>
     <message>
         <source>The held sale could not be recalled.</source>
@@ -1047,7 +1047,7 @@ F10    -&gt;   Kürzel für die Schaltfläche EINGABE. Nach Eingabe des Barcodes
 F11    -&gt;   Kürzel für die Schaltfläche „Alle anzeigen“.
 F12    -&gt;   Setzt den Cursor direkt in das Feld GEGEBEN, um den Betrag einzugeben.
 Shift+F2  -&gt;   Schaltfläche PARKEN. Parkt den unbezahlten Verkauf für später und beginnt einen neuen.
-Shift+F3  -&gt;   Schaltfläche FORTSETZEN. Holt einen geparkten Verkauf zurück.
+Shift+F3  -&gt;   Schaltfläche ABRUFEN. Holt einen geparkten Verkauf zurück.
 Shift+F6  -&gt;   Schaltfläche STORNO (oder Delete). Entfernt die ausgewählte oder die letzte Position und bucht ihren Bestand zurück.
 PgUp  -&gt;   Kürzel für die Schaltfläche Weiter.
 PgDn  -&gt;   Kürzel für die Schaltfläche Zurück.</translation>
@@ -1171,7 +1171,7 @@ PgDn  -&gt;   Kürzel für die Schaltfläche Zurück.</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation>Fortsetzen</translation>
+        <translation>Abrufen</translation>
     </message>
 </context>
 <context>

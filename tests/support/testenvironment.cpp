@@ -2,6 +2,7 @@
 
 #include "core/DBManager.h"
 #include "core/loginthrottle.h"
+#include "core/translations.h"
 #include "core/utility.h"
 
 #include <QDir>
@@ -64,6 +65,13 @@ QString themeSheet(bool dark)
     if (!sheet.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
     return QString::fromUtf8(sheet.readAll());
+}
+
+void installScreenshotLanguage()
+{
+    const QString language = qEnvironmentVariable("MERCHORA_SCREENSHOT_LANGUAGE");
+    if (!language.isEmpty())
+        Translations::Install(QCoreApplication::instance(), language);
 }
 
 void finishPendingAnimations()

@@ -29,6 +29,9 @@ void resetDatabases();
 QString homePath();
 // The program's dark or light style sheet, for pictures of a dialog as the main window shows it.
 QString themeSheet(bool dark = true);
+// Pictures for the documentation in another language: when MERCHORA_SCREENSHOT_LANGUAGE names
+// one ("de"), its translation is installed before the tests run. Tests themselves run in English.
+void installScreenshotLanguage();
 // Called once all tests have run. In sanitizer builds it lets Qt's own animations tick once
 // more, so that those whose widget a test deleted stop and delete themselves before the leak
 // check at exit; elsewhere it does nothing.
@@ -74,6 +77,7 @@ void finishPendingAnimations();
     TestSupport::IsolatedEnvironment environment;                                                  \
     QApplication app(argc, argv);                                                                  \
     app.setAttribute(Qt::AA_Use96Dpi, true);                                                       \
+    TestSupport::installScreenshotLanguage();                                                      \
     TestObject testObject;                                                                         \
     QTEST_SET_MAIN_SOURCE_PATH                                                                     \
     const int result = QTest::qExec(&testObject, argc, argv);                                      \
