@@ -8,7 +8,6 @@
 #include "core/utility.h"
 #include "core/valuelimits.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QScroller>
 #include <QSqlError>
@@ -22,11 +21,6 @@ bool MatchesWhole(const QString& pattern, const QString& text)
 {
     const QRegularExpression expression(QRegularExpression::anchoredPattern(pattern));
     return expression.match(text).hasMatch();
-}
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CAddNewItemsBatch", text);
 }
 
 const char PRICE_PATTERN[] = "[0-9]{1,20}(\\.[0-9]{1,2})?";
@@ -56,27 +50,29 @@ QString CheckBatchFields(const BatchFields& fields)
     const QString maxCount = QString::number(ValueLimits::MAX_STOCK_COUNT);
     const QString maxPrice = Money::FromCents(ValueLimits::MAX_PRICE_CENTS).ToString();
     if (!fields.expiry.isValid())
-        return Tr("Error: Please select valid expiry date.");
+        return CAddNewItemsBatch::tr("Error: Please select valid expiry date.");
     if (!MatchesWhole(QString::fromLatin1(COUNT_PATTERN), fields.quantity))
-        return Tr("Error: Please enter numeric value for Quantity.");
+        return CAddNewItemsBatch::tr("Error: Please enter numeric value for Quantity.");
     if (CountTooLarge(fields.quantity))
-        return Tr("Error: Quantity can not be more than %1.").arg(maxCount);
+        return CAddNewItemsBatch::tr("Error: Quantity can not be more than %1.").arg(maxCount);
     if (!MatchesWhole(QString::fromLatin1(PRICE_PATTERN), fields.salePrice))
-        return Tr("Error: Please enter valid value for Sale price.");
+        return CAddNewItemsBatch::tr("Error: Please enter valid value for Sale price.");
     if (PriceTooLarge(fields.salePrice))
-        return Tr("Error: Sale price can not be more than %1.").arg(maxPrice);
+        return CAddNewItemsBatch::tr("Error: Sale price can not be more than %1.").arg(maxPrice);
     if (!MatchesWhole(QString::fromLatin1(PRICE_PATTERN), fields.purchasePrice))
-        return Tr("Error: Please enter valid value for Purchase price.");
+        return CAddNewItemsBatch::tr("Error: Please enter valid value for Purchase price.");
     if (PriceTooLarge(fields.purchasePrice))
-        return Tr("Error: Purchase price can not be more than %1.").arg(maxPrice);
+        return CAddNewItemsBatch::tr("Error: Purchase price can not be more than %1.")
+            .arg(maxPrice);
     if (!MatchesWhole(QStringLiteral("[0-9]{1,2}(\\.[0-9]{1,2})?"), fields.discount))
-        return Tr("Discount is invalid. Please enter numeric value (0 to 99.99).");
+        return CAddNewItemsBatch::tr(
+            "Discount is invalid. Please enter numeric value (0 to 99.99).");
     if (fields.vendorIndex == -1)
-        return Tr("Please select vendor from existing list or add new vendor.");
+        return CAddNewItemsBatch::tr("Please select vendor from existing list or add new vendor.");
     if (!MatchesWhole(QString::fromLatin1(COUNT_PATTERN), fields.subItems))
-        return Tr("Please enter numeric value for sub items.");
+        return CAddNewItemsBatch::tr("Please enter numeric value for sub items.");
     if (CountTooLarge(fields.subItems))
-        return Tr("Sub items can not be more than %1.").arg(maxCount);
+        return CAddNewItemsBatch::tr("Sub items can not be more than %1.").arg(maxCount);
     return QString();
 }
 

@@ -3,6 +3,7 @@
 
 #include "catalogue/addnewitemsbatch.h"
 #include "core/DBManager.h"
+#include "core/columnheadings.h"
 #include "core/sqlsearch.h"
 #include "core/utility.h"
 #include "widgets/merchoradialog.h"
@@ -108,6 +109,8 @@ InventoryManagement::InventoryManagement(QWidget* parent, bool selectionMode)
                    {9, QT_TR_NOOP("Quantity")},        {10, QT_TR_NOOP("Sub Quantity/Items")},
                    {11, QT_TR_NOOP("Purchase Price")}, {12, QT_TR_NOOP("Sale Price")},
                    {13, QT_TR_NOOP("Product Code")}};
+    // The columns never change, and the model keeps its headers from one search to the next.
+    ColumnHeadings::Translate(m_model);
     for (const auto& header : headers)
         m_model->setHeaderData(header.column, Qt::Horizontal, tr(header.title));
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);

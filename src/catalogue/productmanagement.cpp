@@ -43,6 +43,7 @@ ProductManagement::ProductManagement(QWidget* parent, bool selectionMode)
                          QSqlRelation(QStringLiteral("tblProductCategories"), QStringLiteral("id"),
                                       QStringLiteral("name")));
     m_model->setHeaderData(ProductColumn::Category, Qt::Horizontal, tr("Category"));
+    //: column heading: the product code
     m_model->setHeaderData(ProductColumn::Code, Qt::Horizontal, tr("Code"));
     m_model->setHeaderData(ProductColumn::Name, Qt::Horizontal, tr("Name"));
     m_model->setHeaderData(ProductColumn::ItemsPerUnit, Qt::Horizontal, tr("Items Per Unit"));

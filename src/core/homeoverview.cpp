@@ -14,17 +14,16 @@
 
 namespace {
 
-const char kContext[] = "HomeOverview";
 const char kDefaultTaxName[] = "TAX";
 
 QString NotAvailable()
 {
-    return QCoreApplication::translate(kContext, "NOT AVAILABLE");
+    return QCoreApplication::translate("HomeOverview", "NOT AVAILABLE");
 }
 
 QString NotSet()
 {
-    return QCoreApplication::translate(kContext, "NOT SET");
+    return QCoreApplication::translate("HomeOverview", "NOT SET");
 }
 
 // Numbers as the database returns them; fractions without float noise and, up to fifteen
@@ -102,7 +101,7 @@ HomeOverview ComputeHomeOverview(QSettings* settings, const QSqlDatabase& invent
     overview.companyName = stored(SettingKey::REPORT_COMPANY_NAME);
     if (overview.companyName.isEmpty())
         overview.companyName =
-            QCoreApplication::translate(kContext, "Please set from Settings dialog.");
+            QCoreApplication::translate("HomeOverview", "Please set from Settings dialog.");
 
     overview.currencySymbol = stored(SettingKey::CURRENCY_SYMBOL);
     if (overview.currencySymbol.isEmpty())

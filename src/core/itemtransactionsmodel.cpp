@@ -3,10 +3,24 @@
 CItemTransactionsModel::CItemTransactionsModel(QObject* parent) : QAbstractTableModel(parent)
 {
     // The blanks widen the columns when the view sizes them to their contents.
-    m_headers << tr("  Index  ") << tr("              Product Name                 ")
-              << tr("     Items     ") << tr("     Sub Items     ") << tr("     Price/Item     ")
-              << tr("   Discount     ") << tr("  Line Total  ") << tr("PurchasePrice")
-              << tr("PurchaseTotal");
+    //: column heading of the till's lines: the position of the line; keep the blanks around it
+    m_headers << tr("  Index  ");
+    //: column heading of the till's lines; keep the blanks around it
+    m_headers << tr("              Product Name                 ");
+    //: column heading of the till's lines: whole units sold; keep the blanks around it
+    m_headers << tr("     Items     ");
+    //: column heading of the till's lines: loose sub-items sold; keep the blanks around it
+    m_headers << tr("     Sub Items     ");
+    //: column heading of the till's lines: the price of one unit; keep the blanks around it
+    m_headers << tr("     Price/Item     ");
+    //: column heading of the till's lines: the discount amount; keep the blanks around it
+    m_headers << tr("   Discount     ");
+    //: column heading of the till's lines; keep the blanks around it
+    m_headers << tr("  Line Total  ");
+    //: column heading of the till's lines (not shown): the purchase price of a unit
+    m_headers << tr("PurchasePrice");
+    //: column heading of the till's lines (not shown): the purchase cost of the line
+    m_headers << tr("PurchaseTotal");
 }
 
 int CItemTransactionsModel::rowCount(const QModelIndex& parent) const

@@ -18,10 +18,11 @@
 
 namespace {
 
-QString Tr(const char* text, int n = -1)
+// The messages of an import or export, shown to the user.
+class ProductDataText
 {
-    return QCoreApplication::translate("ProductData", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(ProductData)
+};
 
 // Files are read and written in pieces of this size.
 const int CHUNK_BYTES = 256 * 1024;
@@ -78,7 +79,8 @@ QString LineList(const QList<int>& lines, int count)
     QString list = shown.join(QStringLiteral(", "));
     if (count > lines.size())
         list += QStringLiteral(", ...");
-    return count == 1 ? Tr("line %1").arg(list) : Tr("lines %1").arg(list);
+    return count == 1 ? ProductDataText::tr("line %1").arg(list)
+                      : ProductDataText::tr("lines %1").arg(list);
 }
 
 // Stores the records of one import inside the transaction that the caller opened.
@@ -148,17 +150,18 @@ public:
         ProductImportResult result = m_result;
         result.ok = true;
         if (result.Skipped() == 0) {
-            result.message = result.added == 0 ? Tr("No product data was found in the file %1.")
-                                                     .arg(QDir::toNativeSeparators(m_fileName))
-                                               : Tr("Product data imported successfully.");
+            result.message = result.added == 0
+                                 ? ProductDataText::tr("No product data was found in the file %1.")
+                                       .arg(QDir::toNativeSeparators(m_fileName))
+                                 : ProductDataText::tr("Product data imported successfully.");
             return result;
         }
         QStringList lines;
-        lines << Tr("%n product(s) added.", result.added)
-              << Tr("%n record(s) skipped:", result.Skipped());
+        lines << ProductDataText::tr("%n product(s) added.", nullptr, result.added)
+              << ProductDataText::tr("%n record(s) skipped:", nullptr, result.Skipped());
         const auto addReason = [&](const char* reason, int count, const QList<int>& at) {
             if (count > 0)
-                lines << Tr(reason).arg(count).arg(LineList(at, count));
+                lines << ProductDataText::tr(reason).arg(count).arg(LineList(at, count));
         };
         addReason(QT_TRANSLATE_NOOP("ProductData", "code already used: %1 (%2)"), result.codeUsed,
                   m_codeUsedLines);
@@ -452,12 +455,12 @@ ProductImportResult ImportProductFile(QSqlDatabase& inventory, const QString& fi
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        return ImportFailure(Tr("The file %1 could not be opened: %2")
+        return ImportFailure(ProductDataText::tr("The file %1 could not be opened: %2")
                                  .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     }
-    const QString databaseFailure =
-        Tr("Product data could not be imported because of a database error. Nothing was "
-           "changed.");
+    const QString databaseFailure = ProductDataText::tr(
+        "Product data could not be imported because of a database error. Nothing was "
+        "changed.");
 
     // The pragma does nothing inside a transaction, so it comes first.
     QSqlQuery pragma(inventory);
@@ -509,14 +512,15 @@ ProductImportResult ImportProductFile(QSqlDatabase& inventory, const QString& fi
 
     if (readFailed) {
         inventory.rollback();
-        return ImportFailure(Tr("The file %1 could not be read: %2")
+        return ImportFailure(ProductDataText::tr("The file %1 could not be read: %2")
                                  .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     }
     if (importer.Failed()) {
         inventory.rollback();
-        return ImportFailure(Tr("Product data could not be imported because of a database error "
+        return ImportFailure(
+            ProductDataText::tr("Product data could not be imported because of a database error "
                                 "at line %1 of the file. Nothing was changed.")
-                                 .arg(importer.FailedLine()));
+                .arg(importer.FailedLine()));
     }
     if (!inventory.commit()) {
         MERCHORA_LOG_DB_ERROR(inventory.lastError());
@@ -543,14 +547,14 @@ InventoryExportResult ExportInventoryFile(QSqlDatabase& inventory, const QString
 {
     InventoryExportResult result;
     result.filePath = QDir(folder).absoluteFilePath(InventoryExportFileName(forScanner));
-    const QString databaseFailure = Tr("Error occurred while exporting data.");
+    const QString databaseFailure = ProductDataText::tr("Error occurred while exporting data.");
 
     // Written beside the old file and put in its place once whole, so a failed export leaves an
     // earlier file as it was.
     QSaveFile file(result.filePath);
     if (!file.open(QIODevice::WriteOnly)) {
         result.outcome = InventoryExportResult::Outcome::FileError;
-        result.message = Tr("The file %1 could not be written: %2")
+        result.message = ProductDataText::tr("The file %1 could not be written: %2")
                              .arg(QDir::toNativeSeparators(result.filePath), file.errorString());
         return result;
     }
@@ -607,13 +611,13 @@ InventoryExportResult ExportInventoryFile(QSqlDatabase& inventory, const QString
         const QString reason = file.errorString();
         file.cancelWriting();
         result.outcome = InventoryExportResult::Outcome::FileError;
-        result.message = Tr("The file %1 could not be written: %2")
+        result.message = ProductDataText::tr("The file %1 could not be written: %2")
                              .arg(QDir::toNativeSeparators(result.filePath), reason);
         return result;
     }
     throttle.Report(result.rows, total, true);
     result.outcome = InventoryExportResult::Outcome::Written;
-    result.message = Tr("Inventory data exported successfully to file %1")
+    result.message = ProductDataText::tr("Inventory data exported successfully to file %1")
                          .arg(QDir::toNativeSeparators(result.filePath));
     return result;
 }

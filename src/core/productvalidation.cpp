@@ -16,34 +16,38 @@ bool MatchesWhole(const char* pattern, const QString& text)
     return expression.match(text).hasMatch();
 }
 
-QString Translate(const char* text)
+// The messages are shown by the product dialog and translated with its texts.
+class ProductDialogText
 {
-    return QCoreApplication::translate("AddEditProductDialog", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AddEditProductDialog)
+};
 
 } // namespace
 
 QString ProductInputProblem(const ProductInput& input)
 {
     if (!input.autoGenerateCode && !MatchesWhole("[a-zA-Z0-9_]{1,20}", input.code))
-        return Translate("Product Code ( %1 ) is invalid. Please enter valid Product Code")
+        return ProductDialogText::tr(
+                   "Product Code ( %1 ) is invalid. Please enter valid Product Code")
             .arg(input.code);
     if (input.name.isEmpty())
-        return Translate("Error: Product Name ( %1 ) Please enter valid product name")
+        return ProductDialogText::tr("Error: Product Name ( %1 ) Please enter valid product name")
             .arg(input.name);
     if (!MatchesWhole("[0-9_]{1,10}", input.itemsPerUnit))
-        return Translate("Error: Please enter valid Items Per Unit value");
+        return ProductDialogText::tr("Error: Please enter valid Items Per Unit value");
     // Text that is no number ("1_2") counts as 0.
     if (input.itemsPerUnit.toLongLong(nullptr, 10) == 0)
-        return Translate("Error: Items Per Unit value can not be '0'. Minimum value could be '1'.");
+        return ProductDialogText::tr(
+            "Error: Items Per Unit value can not be '0'. Minimum value could be '1'.");
     // Stock is counted in sub-items: a unit may hold at most this many.
     if (input.itemsPerUnit.toLongLong(nullptr, 10) > ValueLimits::MAX_ITEMS_PER_UNIT)
-        return Translate("Error: Items Per Unit value can not be more than %1.")
+        return ProductDialogText::tr("Error: Items Per Unit value can not be more than %1.")
             .arg(ValueLimits::MAX_ITEMS_PER_UNIT);
     if (input.customRate && !MatchesWhole("[0-9]{1,2}(\\.[0-9]{1,2})?", input.customRateText))
-        return Translate("Tax rate is invalid. Please enter numeric (0 to 99.99) value.");
+        return ProductDialogText::tr(
+            "Tax rate is invalid. Please enter numeric (0 to 99.99) value.");
     if (!input.hasCategory)
-        return Translate("Error: Please select a product category");
+        return ProductDialogText::tr("Error: Please select a product category");
     return QString();
 }
 

@@ -56,10 +56,11 @@ bool Exec(QSqlQuery& query)
     return false;
 }
 
-QString Tr(const char* text)
+// The problems of an export to the stock, shown to the user.
+class ExportText
 {
-    return QCoreApplication::translate("PurchaseOrderStore", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PurchaseOrderStore)
+};
 
 // Books one item of an order as a new batch; an empty result means it was booked, otherwise the
 // reason why not.
@@ -73,7 +74,7 @@ QString BookItem(QSqlDatabase& db, const QSqlQuery& item, const QVariant& vendor
     if (!Exec(query))
         return query.lastError().text();
     if (!query.next())
-        return Tr("product code %1 is no longer in the catalogue").arg(code);
+        return ExportText::tr("product code %1 is no longer in the catalogue").arg(code);
     const QVariant productId = query.value(0);
 
     // Also sees the batches this export has added so far: they share its transaction.
@@ -97,7 +98,7 @@ QString BookItem(QSqlDatabase& db, const QSqlQuery& item, const QVariant& vendor
     query.addBindValue(item.value(4)); // sale price
     query.addBindValue(item.value(2)); // quantity
     if (!Exec(query))
-        return Tr("the batch could not be stored: %1").arg(query.lastError().text());
+        return ExportText::tr("the batch could not be stored: %1").arg(query.lastError().text());
     if (!codeTaken)
         return QString();
 
@@ -108,12 +109,13 @@ QString BookItem(QSqlDatabase& db, const QSqlQuery& item, const QVariant& vendor
     if (!Exec(query))
         return query.lastError().text();
     if (query.next())
-        return Tr("barcodes %1 and %2 both belong to other batches already").arg(code, ownCode);
+        return ExportText::tr("barcodes %1 and %2 both belong to other batches already")
+            .arg(code, ownCode);
     query.prepare(QStringLiteral("UPDATE tblInventory SET BAR_CODE = ? WHERE ID = ?"));
     query.addBindValue(ownCode);
     query.addBindValue(IdValue(ownCode));
     if (!Exec(query))
-        return Tr("the batch could not be stored: %1").arg(query.lastError().text());
+        return ExportText::tr("the batch could not be stored: %1").arg(query.lastError().text());
     return QString();
 }
 
@@ -309,7 +311,8 @@ StockExportResult ExportToStock(const QSqlDatabase& inventory, PurchaseOrderHead
     QSqlDatabase db = inventory;
     if (!db.transaction()) {
         MERCHORA_LOG_DB_ERROR(db.lastError());
-        result.problems << Tr("The stock could not be changed: %1").arg(db.lastError().text());
+        result.problems
+            << ExportText::tr("The stock could not be changed: %1").arg(db.lastError().text());
         return result;
     }
 
@@ -322,8 +325,8 @@ StockExportResult ExportToStock(const QSqlDatabase& inventory, PurchaseOrderHead
         "EXPIRY_DATE, STORAGE_LOCATION FROM tblPODetails WHERE PORDER_ID = ? ORDER BY ID"));
     items.addBindValue(IdValue(header->id));
     if (!Exec(items)) {
-        result.problems
-            << Tr("The items of the order could not be read: %1").arg(items.lastError().text());
+        result.problems << ExportText::tr("The items of the order could not be read: %1")
+                               .arg(items.lastError().text());
     } else {
         const QVariant vendor = VendorValue(header->vendorId);
         while (items.next()) {
@@ -331,7 +334,7 @@ StockExportResult ExportToStock(const QSqlDatabase& inventory, PurchaseOrderHead
             if (problem.isEmpty())
                 ++booked;
             else
-                result.problems << Tr("%1 (%2): %3")
+                result.problems << ExportText::tr("%1 (%2): %3")
                                        .arg(items.value(0).toString(), items.value(1).toString(),
                                             problem);
         }
@@ -339,10 +342,11 @@ StockExportResult ExportToStock(const QSqlDatabase& inventory, PurchaseOrderHead
 
     items.finish();
     if (result.problems.isEmpty() && !SaveHeader(db, header))
-        result.problems << Tr("The order could not be stored.");
+        result.problems << ExportText::tr("The order could not be stored.");
     if (result.problems.isEmpty() && !db.commit()) {
         MERCHORA_LOG_DB_ERROR(db.lastError());
-        result.problems << Tr("The stock could not be changed: %1").arg(db.lastError().text());
+        result.problems
+            << ExportText::tr("The stock could not be changed: %1").arg(db.lastError().text());
     }
     if (!result.problems.isEmpty()) {
         db.rollback();

@@ -18,12 +18,18 @@ ReportHtmlWriter::ReportHtmlWriter(const QString& heading, const QString& printe
         QStringLiteral("<br>") + printedAt + QStringLiteral("<br><br><br>");
     if (summary) {
         const QString& currency = summary->currencySymbol;
-        m_html += QStringLiteral("<h3>") + summary->caption + QStringLiteral("</h3>") +
-                  QStringLiteral("<br><br>Total Sales : ") + currency + summary->totalSales +
-                  QStringLiteral("<br><br>Total Purchase : ") + currency + summary->totalPurchase +
-                  QStringLiteral("<br><br>Total Profit : ") + currency + summary->totalProfit +
-                  QStringLiteral("<br><br>Total Discount : ") + currency + summary->totalDiscount +
-                  QStringLiteral("<br><br>");
+        //: %1 is the currency symbol, %2 the amount
+        const QString sales = tr("Total Sales : %1%2").arg(currency, summary->totalSales);
+        //: %1 is the currency symbol, %2 the amount
+        const QString purchase = tr("Total Purchase : %1%2").arg(currency, summary->totalPurchase);
+        //: %1 is the currency symbol, %2 the amount
+        const QString profit = tr("Total Profit : %1%2").arg(currency, summary->totalProfit);
+        //: %1 is the currency symbol, %2 the amount
+        const QString discount = tr("Total Discount : %1%2").arg(currency, summary->totalDiscount);
+        const QString lineBreaks = QStringLiteral("<br><br>");
+        m_html += QStringLiteral("<h3>") + summary->caption + QStringLiteral("</h3>") + lineBreaks +
+                  sales + lineBreaks + purchase + lineBreaks + profit + lineBreaks + discount +
+                  lineBreaks;
     }
     m_html += QStringLiteral("<table border=1 cellspacing=0 cellpadding=3>\n"
                              "<thead><tr bgcolor=#ffff7f>");

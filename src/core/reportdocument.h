@@ -1,6 +1,7 @@
 #ifndef REPORTDOCUMENT_H
 #define REPORTDOCUMENT_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ struct ReportSummary
 // program's own text and is written as it is.
 class ReportHtmlWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportHtmlWriter)
+
 public:
     ReportHtmlWriter(const QString& heading, const QString& printedAt, const ReportSummary* summary,
                      const QStringList& columns);

@@ -115,13 +115,13 @@ QString GroupingCaption(SalesGrouping grouping)
 {
     switch (grouping) {
     case SalesGrouping::Product:
-        return QStringLiteral("RESULTS GROUPED BY PRODUCT");
+        return QCoreApplication::translate("SalesReport", "RESULTS GROUPED BY PRODUCT");
     case SalesGrouping::Customer:
-        return QStringLiteral("RESULTS GROUPED BY CUSTOMER");
+        return QCoreApplication::translate("SalesReport", "RESULTS GROUPED BY CUSTOMER");
     case SalesGrouping::Date:
-        return QStringLiteral("RESULTS GROUPED BY DATE");
+        return QCoreApplication::translate("SalesReport", "RESULTS GROUPED BY DATE");
     case SalesGrouping::User:
-        return QStringLiteral("RESULTS GROUPED BY USER");
+        return QCoreApplication::translate("SalesReport", "RESULTS GROUPED BY USER");
     }
     return QString();
 }

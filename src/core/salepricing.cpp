@@ -6,10 +6,11 @@
 
 namespace {
 
-QString tr(const char* text)
+// The messages of these checks are shown by the till and translated with its texts.
+class TillText
 {
-    return QCoreApplication::translate("CPOS", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CPOS)
+};
 
 // QRegExp keeps match state, so each check works on its own copy of the compiled pattern.
 bool Matches(const QRegExp& pattern, const QString& text)
@@ -120,7 +121,7 @@ QString CheckSumsFitTill(const SaleSums& sums)
     if (TillLimits::FitsBox(sums.GrandTotal()) && TillLimits::FitsBox(sums.TaxTotal()) &&
         sums.discountTotal.Cents() <= TillLimits::MAX_BOX_CENTS)
         return QString();
-    return tr("The total would not fit the TOTAL box. Please pay this sale first.");
+    return TillText::tr("The total would not fit the TOTAL box. Please pay this sale first.");
 }
 
 QString ValidateEntryFields(const QString& barCode, const QString& discount, const QString& items,
@@ -131,13 +132,14 @@ QString ValidateEntryFields(const QString& barCode, const QString& discount, con
     static const QRegExp quantityPattern(QStringLiteral("^[0-9]{1,4}$"));
 
     if (!Matches(barCodePattern, barCode))
-        return tr("Barcode is invalid. Please enter numeric bar code.");
+        return TillText::tr("Barcode is invalid. Please enter numeric bar code.");
     if (!Matches(discountPattern, discount))
-        return tr("Discount is invalid. Please enter numeric (0 to 99.99) discount value.");
+        return TillText::tr(
+            "Discount is invalid. Please enter numeric (0 to 99.99) discount value.");
     if (!Matches(quantityPattern, items))
-        return tr("Quantity is invalid. Please enter numeric quantity value.");
+        return TillText::tr("Quantity is invalid. Please enter numeric quantity value.");
     if (!Matches(quantityPattern, subItems))
-        return tr("Subitems is invalid. Please enter numeric subitems value.");
+        return TillText::tr("Subitems is invalid. Please enter numeric subitems value.");
     return QString();
 }
 
@@ -147,23 +149,26 @@ StockOutcome CheckStock(const StockRequest& request)
     const qint64 u = request.itemsPerUnit;
     // A unit of no sub-items would divide by zero below; the product has to be corrected first.
     if (u <= 0) {
-        outcome.refusal = tr("This item has no valid items per unit. Please correct the product.");
+        outcome.refusal =
+            TillText::tr("This item has no valid items per unit. Please correct the product.");
         return outcome;
     }
     outcome.stock = u * request.quantity + request.subItems;
     if (!request.returnMode && outcome.stock == 0) {
-        outcome.refusal = tr("This item is out of stock");
+        outcome.refusal = TillText::tr("This item is out of stock");
         return outcome;
     }
     if (u == 1 && request.requestedSubItems != 0) {
-        outcome.refusal = tr("This item can only be sold as a whole. Subitems should be 0. ");
+        outcome.refusal =
+            TillText::tr("This item can only be sold as a whole. Subitems should be 0. ");
         return outcome;
     }
     outcome.requested = request.requestedItems * u + request.requestedSubItems;
     if (!request.returnMode && outcome.stock < outcome.requested) {
-        outcome.refusal = tr("Rquested quantity is not available. There are (") +
-                          QString::number(request.quantity) + tr(") items, and (") +
-                          QString::number(request.subItems) + tr(") sub-items in the stock.");
+        outcome.refusal = TillText::tr("Rquested quantity is not available. There are (%1) "
+                                       "items, and (%2) sub-items in the stock.")
+                              .arg(request.quantity)
+                              .arg(request.subItems);
         return outcome;
     }
     const qint64 remaining =
@@ -177,7 +182,7 @@ QString ValidatePaidAmount(const QString& paid)
 {
     static const QRegExp paidPattern(QStringLiteral("^[0-9]+(\\.[0-9]{1,2})?$"));
     if (!Matches(paidPattern, paid))
-        return tr("Paid amount is not valid. Example 50.75");
+        return TillText::tr("Paid amount is not valid. Example 50.75");
     return QString();
 }
 
@@ -190,16 +195,16 @@ PaymentCheck CheckPayment(const QString& paidText, Money grandTotal)
     bool ok = false;
     check.paid = Money::Parse(paidText, &ok);
     if (!ok) {
-        check.refusal = tr("Paid amount is not valid. Example 50.75");
+        check.refusal = TillText::tr("Paid amount is not valid. Example 50.75");
         return check;
     }
     if (check.paid < grandTotal) {
-        check.refusal = tr("Paid amount is less than due amount");
+        check.refusal = TillText::tr("Paid amount is less than due amount");
         return check;
     }
     check.change = grandTotal - check.paid;
     // The change box holds ten characters like the others.
     if (!TillLimits::FitsBox(check.change))
-        check.refusal = tr("Paid amount is too large for the CHANGE box.");
+        check.refusal = TillText::tr("Paid amount is too large for the CHANGE box.");
     return check;
 }

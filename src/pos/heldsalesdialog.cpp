@@ -28,8 +28,13 @@ HeldSalesDialog::HeldSalesDialog(QWidget* parent, const QList<PendingSale>& sale
 
     m_table = new QTableWidget(sales.size(), 3, this);
     m_table->setObjectName(QStringLiteral("tableHeldSales"));
-    m_table->setHorizontalHeaderLabels(
-        {tr("Held at"), tr("Lines"), tr("Total %1").arg(currencySymbol).trimmed()});
+    //: column heading: when the sale was held
+    const QString heldAt = tr("Held at");
+    //: column heading: the number of lines of the sale
+    const QString lines = tr("Lines");
+    //: column heading: the sale's total; %1 is the currency symbol
+    const QString total = tr("Total %1").arg(currencySymbol).trimmed();
+    m_table->setHorizontalHeaderLabels({heldAt, lines, total});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -83,8 +83,11 @@ CPOS::CPOS(QWidget* parent)
     }
 
     ui->labelTax->setText(m_taxName + QLatin1Char(' ') + m_currencySymbol);
+    //: caption of the sale's total; %1 is the currency symbol
     ui->labelTotal->setText(tr("TOTAL %1").arg(m_currencySymbol));
+    //: caption of the amount paid; %1 is the currency symbol
     ui->labelPaid->setText(tr("PAID %1").arg(m_currencySymbol));
+    //: caption of the money given back; %1 is the currency symbol
     ui->labelChange->setText(tr("CHANGE %1").arg(m_currencySymbol));
 
     m_sums = SaleSums();
@@ -137,13 +140,13 @@ void CPOS::ReadSettings()
     const Utility* utility = Utility::GetInstance();
     m_companyName = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_COMPANY_NAME));
     if (m_companyName.isEmpty())
-        m_companyName = QStringLiteral("Sample Company");
+        m_companyName = tr("Sample Company");
     m_companyAddress = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_COMPANY_ADDRESS));
     if (m_companyAddress.isEmpty())
-        m_companyAddress = QStringLiteral("Some Address \n32422 Some Street\nSome City");
+        m_companyAddress = tr("Some Address \n32422 Some Street\nSome City");
     m_companyContact = utility->ReadString(QString::fromLatin1(SettingKey::REPORT_PHONE_NUMBER));
     if (m_companyContact.isEmpty())
-        m_companyContact = QStringLiteral("Phone: 1111111111");
+        m_companyContact = tr("Phone: 1111111111");
     m_subItemsMode = utility->IsSubItemsMode();
     m_currencySymbol = utility->ReadString(QString::fromLatin1(SettingKey::CURRENCY_SYMBOL));
     m_taxEnabled = utility->ReadBool(QString::fromLatin1(SettingKey::ENABLE_TAX));
@@ -663,7 +666,9 @@ void CPOS::OfferPendingSale()
         QMessageBox::NoButton, window());
     box.setInformativeText(tr("Resume it to take the payment, or void it to give its stock back "
                               "to the inventory."));
+    //: button: go on with the unpaid sale
     QPushButton* resume = box.addButton(tr("Resume"), QMessageBox::AcceptRole);
+    //: button: cancel the unpaid sale and give its stock back
     QPushButton* voidSale = box.addButton(tr("Void"), QMessageBox::DestructiveRole);
     box.setDefaultButton(resume);
     // Escape loses nothing: the sale comes back.

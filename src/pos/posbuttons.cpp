@@ -100,8 +100,8 @@ QList<PosButtonInfo> PosButtonPages::CurrentPage() const
 QString PosButtonPages::Caption() const
 {
     if (m_inCategory)
-        return QStringLiteral("Category Page %1 of %2 ").arg(m_categoryPage).arg(m_categoryPages);
-    return QStringLiteral("Page %1 of %2 ").arg(m_page).arg(m_pages);
+        return tr("Category Page %1 of %2 ").arg(m_categoryPage).arg(m_categoryPages);
+    return tr("Page %1 of %2 ").arg(m_page).arg(m_pages);
 }
 
 void PosButtonPages::ShowAll()
@@ -212,6 +212,7 @@ void ShowPosButtons(QGridLayout* grid, QWidget* owner, const QList<PosButtonInfo
         auto* button = new CPosButton(QObject::tr("NO IMAGE"), owner,
                                       QString::fromLatin1(PLACEHOLDER_BARCODE));
         button->setEnabled(false);
+        //: caption of an empty place in the grid of product buttons
         auto* label = new QLabel(QObject::tr("UNUSED"), owner);
         label->setAlignment(Qt::AlignHCenter);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

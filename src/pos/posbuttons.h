@@ -1,6 +1,7 @@
 #ifndef POSBUTTONS_H
 #define POSBUTTONS_H
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -46,6 +47,8 @@ QList<PosButtonInfo> LoadPosButtons(const QSqlDatabase& inventory);
 // the selected category with its own counters. No widgets, so the screen only draws CurrentPage().
 class PosButtonPages
 {
+    Q_DECLARE_TR_FUNCTIONS(PosButtonPages)
+
 public:
     PosButtonPages(int rows, int columns);
 

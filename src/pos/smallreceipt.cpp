@@ -135,11 +135,14 @@ QStringList SmallReceiptTotalsLines(const SmallReceiptData& data)
     if (data.taxEnabled) {
         const Money subTotal = Money::Parse(data.grandTotalText) - Money::Parse(data.taxTotalText);
         lines << SmallReceiptText::tr("Sub Total: %1").arg(WithCurrency(data, subTotal.ToString()));
+        //: the tax total on the receipt; %1 is the name of the tax
         lines << SmallReceiptText::tr("Total %1: %2")
                      .arg(data.taxName, WithCurrency(data, data.taxTotalText));
     }
     lines << SmallReceiptText::tr("Grand Total: %1").arg(WithCurrency(data, data.grandTotalText));
+    //: the amount the customer paid
     lines << SmallReceiptText::tr("Paid %1").arg(WithCurrency(data, data.paidText));
+    //: the money given back to the customer
     lines << SmallReceiptText::tr("Change %1").arg(WithCurrency(data, data.changeText));
     return lines;
 }
@@ -202,9 +205,12 @@ void PaintSmallReceipt(QPainter& painter, QPrinter& printer, const SmallReceiptD
     receipt.NextLine();
     receipt.Rule();
 
+    //: column heading on the receipt: the quantity sold
     receipt.Text(SmallReceiptLayout::QUANTITY_X, width, Qt::AlignLeft, SmallReceiptText::tr("Qty"));
     receipt.Text(SmallReceiptLayout::NAME_X, width - SmallReceiptLayout::NAME_X, Qt::AlignLeft,
+                 //: column heading on the receipt
                  SmallReceiptText::tr("Product"));
+    //: column heading on the receipt: the price of the line
     receipt.FullWidth(Qt::AlignRight, SmallReceiptText::tr("Price"));
     receipt.NextLine();
 

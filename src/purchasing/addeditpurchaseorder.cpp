@@ -4,6 +4,7 @@
 #include "catalogue/productpicker.h"
 #include "catalogue/vendordirectory.h"
 #include "core/DBManager.h"
+#include "core/columnheadings.h"
 #include "core/utility.h"
 #include "widgets/reportengine.h"
 
@@ -209,6 +210,7 @@ void AddEditPurchaseOrder::showEvent(QShowEvent* event)
 void AddEditPurchaseOrder::RunItemQuery()
 {
     SetBoundQuery(m_items, Inventory(), PurchaseOrderStore::ItemsQuery(m_orderId, m_dateColumn));
+    ColumnHeadings::Translate(m_items);
     ui->tableView->resizeColumnsToContents();
     // The rows are new: no item is selected any more.
     m_selectedItemId.clear();

@@ -2,6 +2,7 @@
 #include "ui_purchasemanagement.h"
 
 #include "core/DBManager.h"
+#include "core/columnheadings.h"
 #include "core/reportqueries.h"
 #include "core/utility.h"
 #include "purchasing/addeditpurchaseorder.h"
@@ -69,6 +70,7 @@ BoundStatement PurchaseManagement::ListQuery(ListSearch search, const QString& t
 void PurchaseManagement::RunCurrentQuery()
 {
     SetBoundQuery(m_model, CDBManager::GetInstance()->GetInventoryDataBase(), m_currentQuery);
+    ColumnHeadings::Translate(m_model);
     // The rows are read anew and none is current: an order is chosen again before it is edited
     // or deleted, never by a row number that may now name another order.
     ui->buttonEdit->setEnabled(false);

@@ -45,8 +45,7 @@ void ReportsManagement::on_buttonInventoryView_clicked()
             return;
         }
         statement = StockReport::LowStock(threshold);
-        heading = QStringLiteral("ITEMS HAVING STOCK LEVEL LESS THAN (") +
-                  QString::number(threshold) + QStringLiteral(")");
+        heading = tr("ITEMS HAVING STOCK LEVEL LESS THAN (%1)").arg(threshold);
     } else if (ui->radioSixMonths->isChecked()) {
         ReportParameterDialog parameter(owner, false);
         parameter.SetPrompt(tr("Expiration Value in Days"));
@@ -57,11 +56,11 @@ void ReportsManagement::on_buttonInventoryView_clicked()
             limit, Utility::GetInstance()->GetSqlDateColumn(QStringLiteral("i.EXPIRY_DATE"),
                                                             QStringLiteral("Expiry Date")));
         qDebug() << "Expiry Statement: " << statement.text << statement.values;
-        heading = QStringLiteral("EXPIRING ITEMS IN (%1) DAYS REPORT").arg(days);
+        heading = tr("EXPIRING ITEMS IN (%1) DAYS REPORT").arg(days);
     } else if (ui->radioOutofStock->isChecked()) {
         statement = StockReport::OutOfStock();
         qDebug() << "OutofStock Statement: " << statement.text;
-        heading = QStringLiteral("OUT OF STOCK ITEMS REPORT");
+        heading = tr("OUT OF STOCK ITEMS REPORT");
     } else {
         return;
     }
@@ -80,18 +79,17 @@ void ReportsManagement::on_buttonSaleView_clicked()
     QString heading;
     if (ui->radioLastSevenDays->isChecked()) {
         period = ReportPeriods::LastSevenDays(Today());
-        heading = QStringLiteral("SALES & PURCHASE COST REPORT (LAST 7 DAYS)");
+        heading = tr("SALES & PURCHASE COST REPORT (LAST 7 DAYS)");
     } else if (ui->radioLastThirtyDays->isChecked()) {
         period = ReportPeriods::LastThirtyDays(Today());
-        heading = QStringLiteral("SALES & PURCHASE COST REPORT (LAST 30 DAYS)");
+        heading = tr("SALES & PURCHASE COST REPORT (LAST 30 DAYS)");
     } else if (ui->radioDateRange->isChecked()) {
         ReportParameterDialog parameter(owner, true);
         parameter.exec();
         period = {parameter.StartDate(), parameter.EndDate()};
         const QString format = Utility::GetInstance()->GetDateFormat();
-        heading = QStringLiteral("SALES & PURCHASE COST REPORT FROM ") +
-                  period.start.toString(format) + QStringLiteral(" TO ") +
-                  period.end.toString(format);
+        heading = tr("SALES & PURCHASE COST REPORT FROM %1 TO %2")
+                      .arg(period.start.toString(format), period.end.toString(format));
     } else {
         return;
     }

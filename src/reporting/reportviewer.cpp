@@ -2,6 +2,7 @@
 #include "ui_reportviewer.h"
 
 #include "core/DBManager.h"
+#include "core/columnheadings.h"
 #include "core/printrouting.h"
 #include "core/reportdocument.h"
 #include "core/utility.h"
@@ -87,6 +88,7 @@ void ReportViewer::showEvent(QShowEvent* event)
     SetBoundQuery(m_model,
                   m_isSalesReport ? manager->GetSalesDataBase() : manager->GetInventoryDataBase(),
                   m_statement);
+    ColumnHeadings::Translate(m_model);
     QTableView* view = ui->tableViewItems;
     view->setModel(m_model);
     FitColumns();
@@ -118,6 +120,7 @@ void ReportViewer::ShowGrouping(SalesGrouping grouping)
         QStringLiteral("st.TIME_STAMP"), QStringLiteral("DATE"));
     SetBoundQuery(m_model, CDBManager::GetInstance()->GetSalesDataBase(),
                   SalesReport::Grouped(grouping, {m_start, m_end}, dateColumn));
+    ColumnHeadings::Translate(m_model);
     FitColumns();
 }
 

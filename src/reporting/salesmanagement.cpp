@@ -2,6 +2,7 @@
 #include "ui_salesmanagement.h"
 
 #include "core/DBManager.h"
+#include "core/columnheadings.h"
 #include "core/reportqueries.h"
 #include "core/utility.h"
 #include "widgets/errordialog.h"
@@ -188,6 +189,7 @@ void SalesManagement::Requery(SalesTableModel* model, QTableView* view, const QS
         model->select();
     if (model->lastError().isValid())
         MERCHORA_LOG_DB_ERROR(model->lastError());
+    ColumnHeadings::Translate(model);
     view->resizeColumnsToContents();
 }
 
@@ -195,6 +197,7 @@ void SalesManagement::Reselect(SalesTableModel* model, QTableView* view)
 {
     if (!model->select())
         MERCHORA_LOG_DB_ERROR(model->lastError());
+    ColumnHeadings::Translate(model);
     view->resizeColumnsToContents();
 }
 

@@ -2,6 +2,7 @@
 #include "ui_contactdirectory.h"
 
 #include "core/DBManager.h"
+#include "core/columnheadings.h"
 
 #include <algorithm>
 
@@ -147,6 +148,7 @@ void ContactDirectory::Reload()
 {
     if (!m_model->select())
         MERCHORA_LOG_DB_ERROR(m_model->lastError());
+    ColumnHeadings::Translate(m_model);
     Directory::FitColumns(ui->tableView);
 }
 
