@@ -3,13 +3,15 @@
 #   make test   the same set-up, then the print queue for the printing test, then every test
 #   make test-desktop   builds the program and walks the sales screen's windows on a virtual
 #                       desktop with a window manager (scripts/desktop-check.sh)
+#   make guide-screenshots  renews the user guide's pictures in docs/screenshots
 #   make package        the Debian package build/merchoralite_<version>_<arch>.deb
 #   make test-package   installs that package, starts the installed program and removes it
 #   make translations   refreshes translations/*.ts from the texts in src/ (then translate the new ones)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build program run test test-desktop test-asan package test-package translations clean
+.PHONY: all deps configure build program run test test-desktop guide-screenshots test-asan package \
+	test-package translations clean
 
 all: build
 
@@ -44,9 +46,16 @@ test: build
 translations: configure
 	cmake --build $(BUILD_DIR) --target translations
 
-# Pictures of every window the sales screen opens, saved to docs/screenshots.
+# Pictures of every window the sales screen opens, saved to $(BUILD_DIR)/desktop-check.
 test-desktop: program
-	@bash scripts/desktop-check.sh $(BUILD_DIR)/merchoralite docs/screenshots
+	@bash scripts/desktop-check.sh $(BUILD_DIR)/merchoralite $(BUILD_DIR)/desktop-check
+
+# Every picture of docs/user-guide.md, renewed in docs/screenshots in the light theme; builds the
+# program and the tests it needs. SUFFIX=-de adds "-de" to each file name, PICTURES="a b" renews
+# only those; LANG and LANGUAGE are passed on as set.
+guide-screenshots: configure
+	@JOBS=$(JOBS) bash scripts/guide-screenshots.sh --build $(BUILD_DIR) \
+	  $(if $(SUFFIX),--suffix $(SUFFIX)) $(PICTURES)
 
 # The Debian package, $(BUILD_DIR)/merchoralite_<version>_<arch>.deb (cmake/Packaging.cmake).
 package: program

@@ -13,7 +13,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(readlink -f "${1:-build/merchoralite}")
-shots=${2:-docs/screenshots}
+shots=${2:-build/desktop-check}
 # Seconds to wait for a window; the start of the program may take longer (sample databases).
 wait_window=${MERCHORA_DESKTOP_WAIT:-5}
 wait_start=${MERCHORA_DESKTOP_START_WAIT:-30}
@@ -34,41 +34,23 @@ fi
 mkdir -p "$shots"
 shots=$(readlink -f "$shots")
 
+# shellcheck source=SCRIPTDIR/lib/xsession.sh
+. "$here/lib/xsession.sh"
+
 work=$(mktemp -d)
-app='' wm='' xvfb=''
+app=''
 finish() {
-  for pid in "$app" "$wm" "$xvfb"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  done
-  for pid in "$app" "$wm" "$xvfb"; do
-    [ -n "$pid" ] && wait "$pid" 2>/dev/null
-  done
+  if [ -n "$app" ]; then
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+  fi
+  xsession_stop
   rm -rf "$work"
 }
 trap finish EXIT
 trap 'exit 130' INT TERM
 
-# polls COMMAND every 0.2 s for at most SECONDS; true as soon as it succeeds
-poll() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 5))
-  for _ in $(seq "$tries"); do
-    "$@" && return 0
-    sleep 0.2
-  done
-  "$@"
-}
-
-# A free display: Xvfb picks the number itself and writes it to the file descriptor given.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-poll 10 test -s "$work/display" || fail "the virtual display did not start (Xvfb)"
-export DISPLAY=:$(head -n1 "$work/display")
-openbox >"$work/openbox.log" 2>&1 &
-wm=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-poll 10 wm_running || fail "the window manager did not start (openbox)"
+xsession_start "$work" || fail "no virtual desktop"
 
 # Fresh folders and settings: no welcome dialogs; the large receipt, so that PREVIEW opens the
 # print preview window. A PDF is "opened" by a stand-in that only notes it.

@@ -460,19 +460,19 @@ void AboutTest::screenshots()
         QSKIP("MERCHORA_SCREENSHOT_DIR is not set");
     QVERIFY(QDir().mkpath(folder));
 
-    // Parented to a widget with the program's theme, as the main window shows it.
+    // Parented to a widget with the program's light theme, as the main window shows it.
     QWidget themed;
-    themed.setStyleSheet(TestSupport::themeSheet());
+    themed.setStyleSheet(TestSupport::themeSheet(false));
     AboutDialog dialog(&themed);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto* tabs = dialog.findChild<QTabWidget*>();
     tabs->setCurrentIndex(0);
     QTest::qWait(50);
-    QVERIFY(dialog.grab().save(folder + QStringLiteral("/about.png")));
+    QVERIFY(dialog.grab().save(folder + QStringLiteral("/about-light.png")));
     tabs->setCurrentIndex(1);
     QTest::qWait(50);
-    QVERIFY(dialog.grab().save(folder + QStringLiteral("/about_third_party.png")));
+    QVERIFY(dialog.grab().save(folder + QStringLiteral("/about_third_party-light.png")));
 }
 
 MERCHORA_TEST_MAIN(AboutTest)

@@ -610,19 +610,19 @@ void CommonDialogsTest::savesScreenshotsWhenAsked()
         return !picture.isNull() && picture.save(QDir(folder).filePath(name), "PNG");
     };
 
-    // Parented to a widget with the program's theme, as the main window shows them.
+    // Parented to a widget with the program's light theme, as the main window shows them.
     QWidget themed;
-    themed.setStyleSheet(TestSupport::themeSheet());
+    themed.setStyleSheet(TestSupport::themeSheet(false));
     ErrorDialog error(MessageKey, ReturnModeTitle, ReturnModeText, &themed);
-    QVERIFY(save(&error, QStringLiteral("errordialog.png")));
+    QVERIFY(save(&error, QStringLiteral("errordialog-light.png")));
     error.close();
 
     WelcomeDialog welcome(&themed);
-    QVERIFY(save(&welcome, QStringLiteral("welcomedialog.png")));
+    QVERIFY(save(&welcome, QStringLiteral("welcomedialog-light.png")));
     welcome.close();
 
     Progress progress(&themed, QStringLiteral("Importing products..."));
-    QVERIFY(save(&progress, QStringLiteral("progress.png")));
+    QVERIFY(save(&progress, QStringLiteral("progress-light.png")));
     progress.close();
 }
 

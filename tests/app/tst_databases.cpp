@@ -301,6 +301,31 @@ void DatabasesTest::screenshots()
     const QString folder = qEnvironmentVariable("MERCHORA_SCREENSHOT_DIR");
     if (folder.isEmpty())
         QSKIP("MERCHORA_SCREENSHOT_DIR is not set");
+
+    // The message after an import with one line skipped, in the main window's light theme.
+    makeStores();
+    QFile csv(path(QStringLiteral("products.csv")));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Drinks,Cola 0.5 l,5449000000996\nDrinks,Orange juice 1 l,4001234567890\n"
+              "Caf\xc3\xa9 & Bakery,Croissant \"Parisien\",CR-01\n"
+              "Drinks,Lemonade 0.33 l,5449000000996\n");
+    csv.close();
+    setSetting("err_msg_5", QStringLiteral("1")); // no login advisory: the store has no users
+    setSetting("err_msg_8", QStringLiteral("1")); // no note on the file's form
+    setSetting(SettingKey::THEME, QStringLiteral("light"));
+    {
+        MainWindow window;
+        Utility::GetInstance()->SetMainWindow(&window);
+        m_dialogs.expectFileDialog(csv.fileName());
+        m_dialogs.expect([&folder](QWidget* box) {
+            QVERIFY(box->grab().save(folder + QStringLiteral("/import-result-light.png")));
+            TestSupport::pressButton(box, QMessageBox::Ok);
+        });
+        child<QAction>(&window, "actionImport_with_Codes")->trigger();
+        QVERIFY(m_dialogs.waitUntilDone());
+        Utility::GetInstance()->SetMainWindow(nullptr);
+    }
+
     // The labels read the settings only: a shop's own folder reads better than a test folder.
     const QString data = QStringLiteral("/home/shop/MerchoraData");
     setSetting(SettingKey::SALES_DATA_FOLDER_PATH, data);

@@ -906,19 +906,30 @@ void UsersTest::screenshots()
     m_store->addUser(QStringLiteral("zoe"), quickHash(QStringLiteral("c")), SALES,
                      QStringLiteral("Zoë"), QStringLiteral("Okafor"));
 
-    LoginDialog login;
-    login.setStyleSheet(TestSupport::themeSheet());
-    login.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&login));
-    child<QLineEdit>(&login, "editUserName")->setText(QStringLiteral("admin"));
-    QVERIFY(login.grab().save(folder + QStringLiteral("/login.png")));
+    const auto save = [&folder](QWidget* dialog, const char* name) {
+        dialog->setStyleSheet(TestSupport::themeSheet(false));
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(dialog->grab().save(folder + QLatin1Char('/') + QLatin1String(name)));
+    };
+    {
+        LoginDialog login;
+        child<QLineEdit>(&login, "editUserName")->setText(QStringLiteral("admin"));
+        save(&login, "login-light.png");
+    }
+    // Eight failures in a row: the next login dialog counts down a wait of five seconds.
+    for (int failure = 0; failure < 8; ++failure)
+        LoginThrottle::Process().RecordFailure();
+    {
+        LoginDialog waiting;
+        child<QLineEdit>(&waiting, "editUserName")->setText(QStringLiteral("admin"));
+        save(&waiting, "login-wait-light.png");
+    }
+    LoginThrottle::Process().RecordSuccess();
 
     ManageUsers users;
-    users.setStyleSheet(TestSupport::themeSheet());
-    users.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&users));
     child<QTableView>(&users, "tableViewUsers")->selectRow(rowOf(&users, QStringLiteral("zoe")));
-    QVERIFY(users.grab().save(folder + QStringLiteral("/manageusers.png")));
+    save(&users, "manageusers-light.png");
 }
 
 MERCHORA_TEST_MAIN(UsersTest)

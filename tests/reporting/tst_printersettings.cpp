@@ -367,7 +367,7 @@ void PrinterSettingsTest::screenshots()
     settings()->setValue(QStringLiteral("receiptPrinter"), QStringLiteral("POS-58 Thermal"));
     settings()->setValue(QStringLiteral("ReceiptPrintToPDF"), false);
     QWidget host;
-    host.setStyleSheet(TestSupport::themeSheet(true));
+    host.setStyleSheet(TestSupport::themeSheet(false));
     auto* layout = new QVBoxLayout(&host);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new PrinterSettings(
@@ -376,7 +376,7 @@ void PrinterSettingsTest::screenshots()
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     QTest::qWait(50);
-    QVERIFY(host.grab().save(folder + QStringLiteral("/printersettings.png")));
+    QVERIFY(host.grab().save(folder + QStringLiteral("/printersettings-light.png")));
 }
 
 MERCHORA_TEST_MAIN(PrinterSettingsTest)

@@ -290,6 +290,8 @@ void SettingsTest::screenshots()
         QWidget themed;
         themed.setStyleSheet(TestSupport::themeSheet(dark));
         Settings dialog(&themed);
+        // Large enough for every tab title and each tab's whole page, as on a maximized dialog.
+        dialog.resize(980, 760);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* tabWidget = child<QTabWidget>(&dialog, "tabWidget");
