@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Select Image...</source>
-        <translation>Bild auswählen...</translation>
+        <translation>Bild wählen...</translation>
     </message>
     <message>
         <source>Add</source>
@@ -145,6 +145,34 @@
     <message>
         <source>This information is for pricing calculation of the sub items. In most cases this value would be 1. Products such as mobile phones have no sub items, and would be sold as whole item. If the product contains sub items, and you want to sell those sub items as individual items, enter that amount in this box. For example, if the product is a pack of six bottles, and you want to sell one bottle each, then enter 6 here in this box.  Another example would be a product of 1Kg of sugar, and you want to sell in grams. Then you would enter 1000 in this box.</source>
         <translation>Diese Angabe dient zur Preisberechnung der Teilmengen. Meistens ist der Wert 1. Artikel wie Mobiltelefone haben keine Teilmengen und werden nur als Ganzes verkauft. Enthält der Artikel Teilmengen, die Sie einzeln verkaufen möchten, geben Sie deren Anzahl in dieses Feld ein. Beispiel: Der Artikel ist ein Sechserpack Flaschen und Sie möchten die Flaschen einzeln verkaufen – dann geben Sie hier 6 ein. Ein weiteres Beispiel: Der Artikel ist 1 kg Zucker und Sie möchten ihn grammweise verkaufen – dann geben Sie in dieses Feld 1000 ein.</translation>
+    </message>
+    <message>
+        <source>Product Code ( %1 ) is invalid. Please enter valid Product Code</source>
+        <translation>Die Artikelnummer (%1) ist ungültig. Bitte geben Sie eine gültige Artikelnummer ein</translation>
+    </message>
+    <message>
+        <source>Error: Product Name ( %1 ) Please enter valid product name</source>
+        <translation>Fehler: Artikelname (%1) Bitte geben Sie einen gültigen Artikelnamen ein</translation>
+    </message>
+    <message>
+        <source>Error: Please enter valid Items Per Unit value</source>
+        <translation>Fehler: Bitte geben Sie einen gültigen Wert für Stück pro Einheit ein</translation>
+    </message>
+    <message>
+        <source>Error: Items Per Unit value can not be &apos;0&apos;. Minimum value could be &apos;1&apos;.</source>
+        <translation>Fehler: Der Wert für Stück pro Einheit darf nicht &apos;0&apos; sein. Der Mindestwert ist &apos;1&apos;.</translation>
+    </message>
+    <message>
+        <source>Error: Items Per Unit value can not be more than %1.</source>
+        <translation>Fehler: Der Wert für Stück pro Einheit darf höchstens %1 betragen.</translation>
+    </message>
+    <message>
+        <source>Tax rate is invalid. Please enter numeric (0 to 99.99) value.</source>
+        <translation>Der Steuersatz ist ungültig. Bitte geben Sie eine Zahl von 0 bis 99.99 ein (mit Punkt als Dezimaltrennzeichen).</translation>
+    </message>
+    <message>
+        <source>Error: Please select a product category</source>
+        <translation>Fehler: Bitte wählen Sie eine Artikelkategorie aus</translation>
     </message>
 </context>
 <context>
@@ -589,6 +617,50 @@
         <source>Error occurred while adding or updating the batch information.</source>
         <translation>Beim Hinzufügen oder Aktualisieren der Chargendaten ist ein Fehler aufgetreten.</translation>
     </message>
+    <message>
+        <source>Error: Please select valid expiry date.</source>
+        <translation>Fehler: Bitte wählen Sie ein gültiges Verfallsdatum aus.</translation>
+    </message>
+    <message>
+        <source>Error: Please enter numeric value for Quantity.</source>
+        <translation>Fehler: Bitte geben Sie für die Menge eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Error: Quantity can not be more than %1.</source>
+        <translation>Fehler: Die Menge darf höchstens %1 betragen.</translation>
+    </message>
+    <message>
+        <source>Error: Please enter valid value for Sale price.</source>
+        <translation>Fehler: Bitte geben Sie einen gültigen Verkaufspreis ein.</translation>
+    </message>
+    <message>
+        <source>Error: Sale price can not be more than %1.</source>
+        <translation>Fehler: Der Verkaufspreis darf höchstens %1 betragen.</translation>
+    </message>
+    <message>
+        <source>Error: Please enter valid value for Purchase price.</source>
+        <translation>Fehler: Bitte geben Sie einen gültigen Einkaufspreis ein.</translation>
+    </message>
+    <message>
+        <source>Error: Purchase price can not be more than %1.</source>
+        <translation>Fehler: Der Einkaufspreis darf höchstens %1 betragen.</translation>
+    </message>
+    <message>
+        <source>Discount is invalid. Please enter numeric value (0 to 99.99).</source>
+        <translation>Der Rabatt ist ungültig. Bitte geben Sie eine Zahl von 0 bis 99.99 ein (mit Punkt als Dezimaltrennzeichen).</translation>
+    </message>
+    <message>
+        <source>Please select vendor from existing list or add new vendor.</source>
+        <translation>Bitte wählen Sie einen Lieferanten aus der Liste aus oder legen Sie einen neuen Lieferanten an.</translation>
+    </message>
+    <message>
+        <source>Please enter numeric value for sub items.</source>
+        <translation>Bitte geben Sie für die Teilmengen eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Sub items can not be more than %1.</source>
+        <translation>Die Teilmengen dürfen höchstens %1 betragen.</translation>
+    </message>
 </context>
 <context>
     <name>CDBManager</name>
@@ -609,38 +681,47 @@
     <name>CItemTransactionsModel</name>
     <message>
         <source>  Index  </source>
+        <extracomment>column heading of the till&apos;s lines: the position of the line; keep the blanks around it</extracomment>
         <translation>  Nr.  </translation>
     </message>
     <message>
         <source>              Product Name                 </source>
+        <extracomment>column heading of the till&apos;s lines; keep the blanks around it</extracomment>
         <translation>              Artikelname                 </translation>
     </message>
     <message>
         <source>     Items     </source>
+        <extracomment>column heading of the till&apos;s lines: whole units sold; keep the blanks around it</extracomment>
         <translation>     Menge     </translation>
     </message>
     <message>
         <source>     Sub Items     </source>
+        <extracomment>column heading of the till&apos;s lines: loose sub-items sold; keep the blanks around it</extracomment>
         <translation>     Teilmengen     </translation>
     </message>
     <message>
         <source>     Price/Item     </source>
+        <extracomment>column heading of the till&apos;s lines: the price of one unit; keep the blanks around it</extracomment>
         <translation>     Preis/Stück     </translation>
     </message>
     <message>
         <source>   Discount     </source>
+        <extracomment>column heading of the till&apos;s lines: the discount amount; keep the blanks around it</extracomment>
         <translation>   Rabatt     </translation>
     </message>
     <message>
         <source>  Line Total  </source>
+        <extracomment>column heading of the till&apos;s lines; keep the blanks around it</extracomment>
         <translation>  Summe  </translation>
     </message>
     <message>
         <source>PurchasePrice</source>
+        <extracomment>column heading of the till&apos;s lines (not shown): the purchase price of a unit</extracomment>
         <translation>Einkaufspreis</translation>
     </message>
     <message>
         <source>PurchaseTotal</source>
+        <extracomment>column heading of the till&apos;s lines (not shown): the purchase cost of the line</extracomment>
         <translation>Einkaufssumme</translation>
     </message>
 </context>
@@ -870,14 +951,17 @@
     </message>
     <message>
         <source>TOTAL %1</source>
+        <extracomment>caption of the sale&apos;s total; %1 is the currency symbol</extracomment>
         <translation>SUMME %1</translation>
     </message>
     <message>
         <source>PAID %1</source>
+        <extracomment>caption of the amount paid; %1 is the currency symbol</extracomment>
         <translation>GEGEBEN %1</translation>
     </message>
     <message>
         <source>CHANGE %1</source>
+        <extracomment>caption of the money given back; %1 is the currency symbol</extracomment>
         <translation>RÜCKGELD %1</translation>
     </message>
     <message>
@@ -926,10 +1010,12 @@
     </message>
     <message>
         <source>Resume</source>
+        <extracomment>button: go on with the unpaid sale</extracomment>
         <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Void</source>
+        <extracomment>button: cancel the unpaid sale and give its stock back</extracomment>
         <translation>Stornieren</translation>
     </message>
     <message>
@@ -1068,6 +1154,326 @@ PgDn  -&gt;   Kürzel für die Schaltfläche Zurück.</translation>
         <source>Sales</source>
         <translation>Verkäufe</translation>
     </message>
+    <message>
+        <source>The total would not fit the TOTAL box. Please pay this sale first.</source>
+        <translation>Die Summe passt nicht mehr in das Feld SUMME. Bitte kassieren Sie diesen Verkauf zuerst.</translation>
+    </message>
+    <message>
+        <source>Barcode is invalid. Please enter numeric bar code.</source>
+        <translation>Der Barcode ist ungültig. Bitte geben Sie einen numerischen Barcode ein.</translation>
+    </message>
+    <message>
+        <source>Discount is invalid. Please enter numeric (0 to 99.99) discount value.</source>
+        <translation>Der Rabatt ist ungültig. Bitte geben Sie für den Rabatt eine Zahl von 0 bis 99.99 ein (mit Punkt als Dezimaltrennzeichen).</translation>
+    </message>
+    <message>
+        <source>Quantity is invalid. Please enter numeric quantity value.</source>
+        <translation>Die Menge ist ungültig. Bitte geben Sie für die Menge eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Subitems is invalid. Please enter numeric subitems value.</source>
+        <translation>Die Teilmenge ist ungültig. Bitte geben Sie für die Teilmenge eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>This item has no valid items per unit. Please correct the product.</source>
+        <translation>Für diesen Artikel ist keine gültige Angabe für Stück pro Einheit hinterlegt. Bitte korrigieren Sie den Artikel.</translation>
+    </message>
+    <message>
+        <source>This item is out of stock</source>
+        <translation>Dieser Artikel ist nicht vorrätig</translation>
+    </message>
+    <message>
+        <source>This item can only be sold as a whole. Subitems should be 0. </source>
+        <translation>Dieser Artikel kann nur als Ganzes verkauft werden. Die Teilmenge muss 0 sein. </translation>
+    </message>
+    <message>
+        <source>Rquested quantity is not available. There are (%1) items, and (%2) sub-items in the stock.</source>
+        <translation>Die gewünschte Menge ist nicht verfügbar. Im Bestand sind (%1) Stück und (%2) Teilmengen vorhanden.</translation>
+    </message>
+    <message>
+        <source>Paid amount is not valid. Example 50.75</source>
+        <translation>Der gegebene Betrag ist ungültig. Beispiel: 50.75 (mit Punkt als Dezimaltrennzeichen)</translation>
+    </message>
+    <message>
+        <source>Paid amount is less than due amount</source>
+        <translation>Der gegebene Betrag ist kleiner als der fällige Betrag</translation>
+    </message>
+    <message>
+        <source>Paid amount is too large for the CHANGE box.</source>
+        <translation>Der gegebene Betrag ist zu groß für das Feld RÜCKGELD.</translation>
+    </message>
+    <message>
+        <source>Sample Company</source>
+        <translation>Musterfirma</translation>
+    </message>
+    <message>
+        <source>Some Address 
+32422 Some Street
+Some City</source>
+        <translation>Musteradresse 
+Musterstraße 1
+32422 Musterstadt</translation>
+    </message>
+    <message>
+        <source>Phone: 1111111111</source>
+        <translation>Telefon: 1111111111</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDown</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Shift+F2</source>
+        <translation>Shift+F2</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Shift+F6</source>
+        <translation>Shift+F6</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnHeading</name>
+    <message>
+        <source>ADDRESS</source>
+        <translation>ADRESSE</translation>
+    </message>
+    <message>
+        <source>BAR_CODE</source>
+        <translation>BARCODE</translation>
+    </message>
+    <message>
+        <source>BATCH_NUMBER</source>
+        <translation>CHARGENNUMMER</translation>
+    </message>
+    <message>
+        <source>CONTACT_NUMBER</source>
+        <translation>TELEFON</translation>
+    </message>
+    <message>
+        <source>CUSTOMER_ID</source>
+        <translation>KUNDE</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <extracomment>the day of the sales in a row of a sales report</extracomment>
+        <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>Delivery Date</source>
+        <extracomment>the delivery date of a purchase order</extracomment>
+        <translation>Lieferdatum</translation>
+    </message>
+    <message>
+        <source>DISCOUNT</source>
+        <extracomment>an amount of discount</extracomment>
+        <translation>RABATT</translation>
+    </message>
+    <message>
+        <source>EMAIL</source>
+        <translation>E-MAIL</translation>
+    </message>
+    <message>
+        <source>EXPIRY DATE</source>
+        <translation>VERFALLSDATUM</translation>
+    </message>
+    <message>
+        <source>EXPIRY_DATE</source>
+        <translation>VERFALLSDATUM</translation>
+    </message>
+    <message>
+        <source>Expiry Date</source>
+        <translation>Verfallsdatum</translation>
+    </message>
+    <message>
+        <source>GRAND_TOTAL</source>
+        <translation>GESAMTSUMME</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <extracomment>the number of a sale or a purchase order</extracomment>
+        <translation>NR.</translation>
+    </message>
+    <message>
+        <source>ITEM_CODE</source>
+        <translation>ARTIKELNR.</translation>
+    </message>
+    <message>
+        <source>ITEM_INDEX</source>
+        <extracomment>the position of a line in its sale</extracomment>
+        <translation>POS.</translation>
+    </message>
+    <message>
+        <source>ITEM_NAME</source>
+        <translation>ARTIKELNAME</translation>
+    </message>
+    <message>
+        <source>LINE_TOTAL</source>
+        <translation>GESAMTPREIS</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <extracomment>the name of a customer or a vendor</extracomment>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>NOTES</source>
+        <translation>NOTIZEN</translation>
+    </message>
+    <message>
+        <source>PAID</source>
+        <extracomment>the amount a customer paid</extracomment>
+        <translation>GEGEBEN</translation>
+    </message>
+    <message>
+        <source>PRODUCT</source>
+        <translation>ARTIKEL</translation>
+    </message>
+    <message>
+        <source>PRODUCT_NAME</source>
+        <translation>ARTIKELNAME</translation>
+    </message>
+    <message>
+        <source>PURCHASE COST</source>
+        <translation>EINKAUFSKOSTEN</translation>
+    </message>
+    <message>
+        <source>PURCHASE_PRICE</source>
+        <translation>EINKAUFSPREIS</translation>
+    </message>
+    <message>
+        <source>PURCHASE_SUB_TOTAL</source>
+        <translation>EINKAUFSSUMME</translation>
+    </message>
+    <message>
+        <source>QUANTITY</source>
+        <extracomment>a number of units</extracomment>
+        <translation>MENGE</translation>
+    </message>
+    <message>
+        <source>RETURN</source>
+        <extracomment>the change given back to the customer</extracomment>
+        <translation>RÜCKGELD</translation>
+    </message>
+    <message>
+        <source>SALES</source>
+        <extracomment>the sum sold</extracomment>
+        <translation>UMSATZ</translation>
+    </message>
+    <message>
+        <source>SALES_TAX</source>
+        <translation>STEUER</translation>
+    </message>
+    <message>
+        <source>SALE_PRICE</source>
+        <translation>VERKAUFSPREIS</translation>
+    </message>
+    <message>
+        <source>Sent Date</source>
+        <extracomment>the sending date of a purchase order</extracomment>
+        <translation>Versanddatum</translation>
+    </message>
+    <message>
+        <source>STATUS</source>
+        <extracomment>the state of a purchase order</extracomment>
+        <translation>STATUS</translation>
+    </message>
+    <message>
+        <source>STORAGE_LOCATION</source>
+        <translation>LAGERORT</translation>
+    </message>
+    <message>
+        <source>SUB_ITEMS</source>
+        <translation>TEILMENGEN</translation>
+    </message>
+    <message>
+        <source>SUB_TOTAL</source>
+        <translation>ZWISCHENSUMME</translation>
+    </message>
+    <message>
+        <source>TIME_STAMP</source>
+        <translation>DATUM/UHRZEIT</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <extracomment>the total of a purchase order</extracomment>
+        <translation>SUMME</translation>
+    </message>
+    <message>
+        <source>TOTAL DISCOUNT</source>
+        <translation>RABATT GESAMT</translation>
+    </message>
+    <message>
+        <source>TOTAL PURCHASE COST</source>
+        <translation>EINKAUFSKOSTEN GESAMT</translation>
+    </message>
+    <message>
+        <source>TOTAL SALES</source>
+        <translation>UMSATZ GESAMT</translation>
+    </message>
+    <message>
+        <source>UNIT_PRICE</source>
+        <translation>STÜCKPREIS</translation>
+    </message>
+    <message>
+        <source>USER_ID</source>
+        <translation>BENUTZER</translation>
+    </message>
+    <message>
+        <source>VENDOR</source>
+        <translation>LIEFERANT</translation>
+    </message>
 </context>
 <context>
     <name>ContactDirectory</name>
@@ -1159,19 +1565,37 @@ PgDn  -&gt;   Kürzel für die Schaltfläche Zurück.</translation>
     </message>
     <message>
         <source>Held at</source>
+        <extracomment>column heading: when the sale was held</extracomment>
         <translation>Geparkt um</translation>
     </message>
     <message>
         <source>Lines</source>
+        <extracomment>column heading: the number of lines of the sale</extracomment>
         <translation>Positionen</translation>
     </message>
     <message>
         <source>Total %1</source>
+        <extracomment>column heading: the sale&apos;s total; %1 is the currency symbol</extracomment>
         <translation>Summe %1</translation>
     </message>
     <message>
         <source>Recall</source>
         <translation>Abrufen</translation>
+    </message>
+</context>
+<context>
+    <name>HomeOverview</name>
+    <message>
+        <source>NOT AVAILABLE</source>
+        <translation>NICHT VERFÜGBAR</translation>
+    </message>
+    <message>
+        <source>NOT SET</source>
+        <translation>NICHT FESTGELEGT</translation>
+    </message>
+    <message>
+        <source>Please set from Settings dialog.</source>
+        <translation>Bitte in den Einstellungen festlegen.</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2516,17 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
 </context>
 <context>
+    <name>PosButtonPages</name>
+    <message>
+        <source>Category Page %1 of %2 </source>
+        <translation>Kategorieseite %1 von %2 </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 </source>
+        <translation>Seite %1 von %2 </translation>
+    </message>
+</context>
+<context>
     <name>PrinterSettings</name>
     <message>
         <source>Printer Settings</source>
@@ -2168,6 +2603,64 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
         <source>empty name or category: %1 (%2)</source>
         <translation>Name oder Kategorie leer: %1 (%2)</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>Zeilen %1</translation>
+    </message>
+    <message>
+        <source>No product data was found in the file %1.</source>
+        <translation>In der Datei %1 wurden keine Artikeldaten gefunden.</translation>
+    </message>
+    <message>
+        <source>Product data imported successfully.</source>
+        <translation>Die Artikeldaten wurden erfolgreich importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n product(s) added.</source>
+        <translation>
+            <numerusform>%n Artikel hinzugefügt.</numerusform>
+            <numerusform>%n Artikel hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped:</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen:</numerusform>
+            <numerusform>%n Datensätze übersprungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: %2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Product data could not be imported because of a database error. Nothing was changed.</source>
+        <translation>Die Artikeldaten konnten wegen eines Datenbankfehlers nicht importiert werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Product data could not be imported because of a database error at line %1 of the file. Nothing was changed.</source>
+        <translation>Die Artikeldaten konnten wegen eines Datenbankfehlers in Zeile %1 der Datei nicht importiert werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Error occurred while exporting data.</source>
+        <translation>Beim Exportieren der Daten ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Inventory data exported successfully to file %1</source>
+        <translation>Die Lagerdaten wurden erfolgreich in die Datei %1 exportiert</translation>
+    </message>
 </context>
 <context>
     <name>ProductManagement</name>
@@ -2217,6 +2710,7 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>column heading: the product code</extracomment>
         <translation>Artikelnr.</translation>
     </message>
     <message>
@@ -2327,6 +2821,37 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
 </context>
 <context>
+    <name>PurchaseOrderStore</name>
+    <message>
+        <source>product code %1 is no longer in the catalogue</source>
+        <translation>die Artikelnummer %1 ist nicht mehr im Sortiment</translation>
+    </message>
+    <message>
+        <source>the batch could not be stored: %1</source>
+        <translation>die Charge konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>barcodes %1 and %2 both belong to other batches already</source>
+        <translation>die Barcodes %1 und %2 gehören beide bereits zu anderen Chargen</translation>
+    </message>
+    <message>
+        <source>The stock could not be changed: %1</source>
+        <translation>Der Bestand konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>The items of the order could not be read: %1</source>
+        <translation>Die Positionen der Bestellung konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The order could not be stored.</source>
+        <translation>Die Bestellung konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>NO IMAGE</source>
@@ -2334,6 +2859,7 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
     <message>
         <source>UNUSED</source>
+        <extracomment>caption of an empty place in the grid of product buttons</extracomment>
         <translation>FREI</translation>
     </message>
 </context>
@@ -2354,6 +2880,29 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     <message>
         <source>&amp;Close...</source>
         <translation>&amp;Schließen...</translation>
+    </message>
+</context>
+<context>
+    <name>ReportHtmlWriter</name>
+    <message>
+        <source>Total Sales : %1%2</source>
+        <extracomment>%1 is the currency symbol, %2 the amount</extracomment>
+        <translation>Umsatz gesamt : %1%2</translation>
+    </message>
+    <message>
+        <source>Total Purchase : %1%2</source>
+        <extracomment>%1 is the currency symbol, %2 the amount</extracomment>
+        <translation>Einkaufskosten gesamt : %1%2</translation>
+    </message>
+    <message>
+        <source>Total Profit : %1%2</source>
+        <extracomment>%1 is the currency symbol, %2 the amount</extracomment>
+        <translation>Gewinn gesamt : %1%2</translation>
+    </message>
+    <message>
+        <source>Total Discount : %1%2</source>
+        <extracomment>%1 is the currency symbol, %2 the amount</extracomment>
+        <translation>Rabatt gesamt : %1%2</translation>
     </message>
 </context>
 <context>
@@ -2511,6 +3060,30 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
         <source>Expiration Value in Days</source>
         <translation>Tage bis zum Verfall</translation>
     </message>
+    <message>
+        <source>ITEMS HAVING STOCK LEVEL LESS THAN (%1)</source>
+        <translation>ARTIKEL MIT BESTAND UNTER (%1)</translation>
+    </message>
+    <message>
+        <source>EXPIRING ITEMS IN (%1) DAYS REPORT</source>
+        <translation>BERICHT: IN DEN NÄCHSTEN (%1) TAGEN ABLAUFENDE ARTIKEL</translation>
+    </message>
+    <message>
+        <source>OUT OF STOCK ITEMS REPORT</source>
+        <translation>BERICHT: AUSVERKAUFTE ARTIKEL</translation>
+    </message>
+    <message>
+        <source>SALES &amp; PURCHASE COST REPORT (LAST 7 DAYS)</source>
+        <translation>VERKAUFS- &amp; EINKAUFSKOSTENBERICHT (LETZTE 7 TAGE)</translation>
+    </message>
+    <message>
+        <source>SALES &amp; PURCHASE COST REPORT (LAST 30 DAYS)</source>
+        <translation>VERKAUFS- &amp; EINKAUFSKOSTENBERICHT (LETZTE 30 TAGE)</translation>
+    </message>
+    <message>
+        <source>SALES &amp; PURCHASE COST REPORT FROM %1 TO %2</source>
+        <translation>VERKAUFS- &amp; EINKAUFSKOSTENBERICHT VOM %1 BIS %2</translation>
+    </message>
 </context>
 <context>
     <name>SalesManagement</name>
@@ -2593,6 +3166,25 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     <message>
         <source>Do you really want to delete this sale and associated details?</source>
         <translation>Möchten Sie diesen Verkauf und die zugehörigen Details wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>SalesReport</name>
+    <message>
+        <source>RESULTS GROUPED BY PRODUCT</source>
+        <translation>ERGEBNISSE NACH ARTIKEL GRUPPIERT</translation>
+    </message>
+    <message>
+        <source>RESULTS GROUPED BY CUSTOMER</source>
+        <translation>ERGEBNISSE NACH KUNDE GRUPPIERT</translation>
+    </message>
+    <message>
+        <source>RESULTS GROUPED BY DATE</source>
+        <translation>ERGEBNISSE NACH DATUM GRUPPIERT</translation>
+    </message>
+    <message>
+        <source>RESULTS GROUPED BY USER</source>
+        <translation>ERGEBNISSE NACH BENUTZER GRUPPIERT</translation>
     </message>
 </context>
 <context>
@@ -2762,6 +3354,7 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
     <message>
         <source>Total %1: %2</source>
+        <extracomment>the tax total on the receipt; %1 is the name of the tax</extracomment>
         <translation>Summe %1: %2</translation>
     </message>
     <message>
@@ -2770,10 +3363,12 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
     <message>
         <source>Paid %1</source>
+        <extracomment>the amount the customer paid</extracomment>
         <translation>Gegeben %1</translation>
     </message>
     <message>
         <source>Change %1</source>
+        <extracomment>the money given back to the customer</extracomment>
         <translation>Rückgeld %1</translation>
     </message>
     <message>
@@ -2790,14 +3385,17 @@ Höchstwert für Zeilen &amp; Spalten : 8</translation>
     </message>
     <message>
         <source>Qty</source>
+        <extracomment>column heading on the receipt: the quantity sold</extracomment>
         <translation>Anz</translation>
     </message>
     <message>
         <source>Product</source>
+        <extracomment>column heading on the receipt</extracomment>
         <translation>Artikel</translation>
     </message>
     <message>
         <source>Price</source>
+        <extracomment>column heading on the receipt: the price of the line</extracomment>
         <translation>Preis</translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "widgets/errordialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
@@ -342,9 +343,13 @@ void ReportEngine::openPreview(QWidget* parent)
 bool ReportEngine::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_previewWidget && watched == m_previewWidget && event->type() == QEvent::Show) {
-        // The preview opens on the first page.
+        // The preview opens on the first page. The action is named by Qt, in Qt's own translation
+        // of the language in use (looked up through variables: it is not one of our texts).
+        const char* const context = "QPrintPreviewDialog";
+        const char* const text = "Previous page";
+        const QString previousPage = QCoreApplication::translate(context, text);
         for (QAction* action : qAsConst(m_previewActions)) {
-            if (action->text().contains(QLatin1String("Previous page"), Qt::CaseInsensitive))
+            if (action->text().contains(previousPage, Qt::CaseInsensitive))
                 action->trigger();
         }
         m_previewWidget->setCurrentPage(0);
