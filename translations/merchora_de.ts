@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>On All Items</source>
-        <translation>Auf alle Artikel</translation>
+        <translation>Auf alle</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -1710,7 +1710,7 @@ Musterstraße 1
 ADD CATEGORY</source>
         <translation>SCHRITT 1
 
-KATEGORIE ANLEGEN</translation>
+KATEGORIEN</translation>
     </message>
     <message>
         <source>STEP 2
@@ -1718,7 +1718,7 @@ KATEGORIE ANLEGEN</translation>
  ADD PRODUCT</source>
         <translation>SCHRITT 2
 
- ARTIKEL ANLEGEN</translation>
+ ARTIKEL</translation>
     </message>
     <message>
         <source>STEP 3
@@ -1726,7 +1726,7 @@ KATEGORIE ANLEGEN</translation>
 ADD VENDOR</source>
         <translation>SCHRITT 3
 
-LIEFERANT ANLEGEN</translation>
+LIEFERANTEN</translation>
     </message>
     <message>
         <source>STEP 4
@@ -1734,7 +1734,7 @@ LIEFERANT ANLEGEN</translation>
 ADD INVENTORY</source>
         <translation>SCHRITT 4
 
-BESTAND ERFASSEN</translation>
+BESTAND</translation>
     </message>
     <message>
         <source>STEP 5
