@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Follow us:</source>
-        <translation>Folgen Sie uns:</translation>
+        <translation>Folgen:</translation>
     </message>
     <message>
         <source>Disclaimer</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Select Image...</source>
-        <translation>Bild wählen...</translation>
+        <translation>Bild laden...</translation>
     </message>
     <message>
         <source>Add</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>Add Item</source>
-        <translation>Artikel hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Search Item</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Delete Item</source>
-        <translation>Artikel löschen</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Inventory Data</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Select Product</source>
-        <translation>Artikel auswählen</translation>
+        <translation>Artikel wählen</translation>
     </message>
     <message>
         <source>Name</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>Items Per Unit</source>
-        <translation>Stück pro Einheit</translation>
+        <translation>Stück je Einheit</translation>
     </message>
     <message>
         <source>Description</source>
@@ -527,11 +527,11 @@
     </message>
     <message>
         <source>Use Product Code as Bar Code for Inventory</source>
-        <translation>Artikelnummer als Barcode für den Lagerbestand verwenden</translation>
+        <translation>Artikelnummer als Barcode verwenden</translation>
     </message>
     <message>
         <source>Show as POS button on Point of Sale Screen</source>
-        <translation>Als Schaltfläche auf dem Kassenbildschirm anzeigen</translation>
+        <translation>Als Schaltfläche an der Kasse anzeigen</translation>
     </message>
     <message>
         <source>Batch Data</source>
@@ -1610,15 +1610,15 @@ Musterstraße 1
     </message>
     <message>
         <source>Add Categories</source>
-        <translation>Kategorien anlegen</translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>Add Products</source>
-        <translation>Artikel anlegen</translation>
+        <translation>Neuer Artikel</translation>
     </message>
     <message>
         <source>Add Inventory</source>
-        <translation>Bestand erfassen</translation>
+        <translation>Bestand buchen</translation>
     </message>
     <message>
         <source>Purchase Order</source>
@@ -1678,7 +1678,7 @@ Musterstraße 1
     </message>
     <message>
         <source>TOTAL INVENTORY ITEMS</source>
-        <translation>LAGERPOSITIONEN GESAMT</translation>
+        <translation>LAGERPOSTEN GESAMT</translation>
     </message>
     <message>
         <source>TOTAL VENDORS</source>
@@ -1690,7 +1690,7 @@ Musterstraße 1
     </message>
     <message>
         <source>PURCHASED INVENTORY</source>
-        <translation>EINKAUFSWERT DES BESTANDS</translation>
+        <translation>BESTANDSWERT (EK)</translation>
     </message>
     <message>
         <source>YESTERDAY SALES</source>
@@ -1773,7 +1773,7 @@ KASSE STARTEN</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation>Bearbeiten...</translation>
+        <translation>Ändern...</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2214,11 +2214,11 @@ NICHT VERBUNDEN</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <translation>Anlegen</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation>Aktualisieren</translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2375,7 +2375,7 @@ NICHT VERBUNDEN</translation>
     </message>
     <message>
         <source>Repeat Password</source>
-        <translation>Passwort wiederholen</translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <source>Role</source>
@@ -2403,7 +2403,7 @@ NICHT VERBUNDEN</translation>
     </message>
     <message>
         <source>Password does not match with the &apos;Repeat Password&apos;. Please double check the value.</source>
-        <translation>Das Passwort stimmt nicht mit „Passwort wiederholen“ überein. Bitte überprüfen Sie die Eingabe.</translation>
+        <translation>Das Passwort stimmt nicht mit der Wiederholung überein. Bitte überprüfen Sie die Eingabe.</translation>
     </message>
     <message>
         <source>Please choose another password.</source>
