@@ -59,14 +59,17 @@ chmod 755 "$work" # apt reads the package as its own unprivileged user
 shots="$build/package-check"
 rm -rf "$shots"
 mkdir -p "$shots"
-app='' wm='' xvfb='' we_installed=0
+# poll, xsession_start and xsession_stop: the virtual desktop the program is started on
+# shellcheck source=SCRIPTDIR/lib/xsession.sh
+. "$here/lib/xsession.sh"
+
+app='' we_installed=0
 finish() {
-  for pid in "$app" "$wm" "$xvfb"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  done
-  for pid in "$app" "$wm" "$xvfb"; do
-    [ -n "$pid" ] && wait "$pid" 2>/dev/null
-  done
+  if [ -n "$app" ]; then
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+  fi
+  xsession_stop
   if [ $we_installed -eq 1 ] && installed; then
     say "removing the package after a failure"
     $SUDO env DEBIAN_FRONTEND=noninteractive timeout 300 apt-get purge -y -q "$package" >/dev/null
@@ -75,18 +78,6 @@ finish() {
 }
 trap finish EXIT
 trap 'exit 130' INT TERM
-
-# polls COMMAND every 0.2 s for at most SECONDS; true as soon as it succeeds
-poll() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 5))
-  for _ in $(seq "$tries"); do
-    "$@" && return 0
-    sleep 0.2
-  done
-  "$@"
-}
 
 # --- the package file --------------------------------------------------------------------------
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -146,15 +137,7 @@ program=$(PATH=/usr/local/bin:/usr/bin:/bin command -v merchoralite)
 [ "$program" = /usr/bin/merchoralite ] || fail "merchoralite on the PATH is '$program', not /usr/bin/merchoralite"
 
 # --- the installed program's first start -------------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-poll 10 test -s "$work/display" || fail "the virtual display did not start (Xvfb)"
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
-openbox >"$work/openbox.log" 2>&1 &
-wm=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-poll 10 wm_running || fail "the window manager did not start (openbox)"
+xsession_start "$work" || fail "no virtual desktop"
 
 # A home and settings folders as a new user has them: nothing seeded, so the program makes its
 # settings and sample stores itself. Nothing from the source tree is on any path.
