@@ -1,14 +1,9 @@
 // A till killed at random moments loses no unit of stock and stores no sale twice or in part.
-//
-// A child process (this executable with a helper argument) rings up sales through the pending
-// sales store on the program's own connections: entries (some returned, some in sub-items),
-// voids, holds, recalls and payments, for ever. The parent kills it with SIGKILL after a random
-// delay, opens the same files as the program does, pays or voids whatever is pending, and runs
-// the next child. At the end the stock of every batch is its starting stock minus the units of
-// the stored sales, and every stored sale is there once with all its lines.
-//
-// 10 kills by default; MERCHORA_CRASH_KILLS=50 (environment) for the full run, and
-// MERCHORA_CRASH_SEED=N to repeat a run whose seed a failure printed.
+// A child process (this executable with a helper argument) rings up sales for ever through the
+// pending sales store: entries (some returned, some in sub-items), voids, holds, recalls and
+// payments. The parent kills it after a random delay, pays or voids whatever is pending as the
+// till does when it opens, and runs the next child. 10 kills by default; MERCHORA_CRASH_KILLS=50
+// for the full run, MERCHORA_CRASH_SEED=N to repeat the run whose seed a failure printed.
 
 #include "storebuilder.h"
 #include "testenvironment.h"
@@ -19,16 +14,16 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSettings>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QThread>
 
 #include <cstdio>
+
+using TestSupport::queryRows;
 
 namespace {
 
@@ -41,59 +36,39 @@ int ItemsPerUnit(int batch)
     return batch % 2 == 0 ? 1 : 10;
 }
 
-QString CustomerText(const QString& tag, int lines)
+// The line and its stock write as the till makes them; no batch when the stock refuses it. A
+// sub-item costs 0.10, so that a returned line's total is below zero.
+PendingLine MakeLine(const QSqlDatabase& inventory, int batch, int units, int subItems,
+                     bool returned, StockWrite* write)
 {
-    return QStringLiteral("%1 lines %2").arg(tag).arg(lines);
-}
-
-// One line of the batch priced as the till prices it.
-PendingLine PricedLine(const QSqlDatabase& inventory, qint64 batch, int units, int subItems,
-                       bool returned, StockWrite* write)
-{
-    QSqlQuery query(inventory);
-    query.prepare(QStringLiteral(
-        "SELECT i.QUANTITY, i.SUB_ITEMS, p.ITEMS_PER_UNIT, i.SALE_PRICE, i.PURCHASE_PRICE, p.NAME "
-        "FROM tblInventory AS i JOIN tblProducts AS p ON p.ID = i.PRODUCT_ID WHERE i.ID = ?"));
-    query.addBindValue(batch);
+    const QStringList read =
+        queryRows(inventory, "SELECT QUANTITY, SUB_ITEMS FROM tblInventory WHERE ID = ?", {batch})
+            .value(0)
+            .split('|');
+    const qint64 quantity = read.value(0).toLongLong(), had = read.value(1).toLongLong();
+    const StockOutcome stock =
+        CheckStock({quantity, had, ItemsPerUnit(batch), units, subItems, returned});
     PendingLine line;
-    if (!query.exec() || !query.next())
+    if (!stock.refusal.isEmpty())
         return line;
-    StockRequest request{query.value(0).toLongLong(),
-                         query.value(1).toLongLong(),
-                         query.value(2).toLongLong(),
-                         units,
-                         subItems,
-                         returned};
-    const StockOutcome stock = CheckStock(request);
-    SaleLineInput input;
-    input.salePrice = StoredPriceText(query.value(3));
-    input.purchasePrice = StoredPriceText(query.value(4));
-    input.itemsPerUnit = request.itemsPerUnit;
-    input.items = units;
-    input.subItems = subItems;
-    input.returnMode = returned;
-    const SaleLinePrice price = PriceSaleLine(input);
-    if (!stock.refusal.isEmpty() || !price.valid)
-        return line;
-    *write =
-        StockWrite{batch, request.quantity, request.subItems, stock.newQuantity, stock.newSubItems};
+    *write = {batch, quantity, had, stock.newQuantity, stock.newSubItems};
+    const qint64 cents = (units * ItemsPerUnit(batch) + subItems) * (returned ? -10 : 10);
+    const QString total = Money::FromCents(cents).ToString();
     line.batchId = batch;
     line.returned = returned;
-    line.SetTexts(QStringList{QStringLiteral("0"), query.value(5).toString(),
-                              QString::number(units), QString::number(subItems), input.salePrice,
-                              price.discountText, price.lineTotalText, input.purchasePrice,
-                              price.purchaseTotalText});
-    line.taxUnits = price.taxUnits;
+    line.SetTexts({"0", QStringLiteral("Item %1").arg(batch), QString::number(units),
+                   QString::number(subItems), "1.00", "0.00", total, "0.50", total});
     return line;
 }
 
-SaleRecord Header(const QString& customer, const PendingSale& pending)
+// The sale paid in full; its customer names it and the number of lines it is paid with.
+SaleRecord Header(const QString& tag, int lines, const PendingSale& pending)
 {
     const Money total = pending.Sums().GrandTotal();
     SaleRecord sale;
     sale.lines = SaleLinesOf(pending.lines);
-    sale.userId = QStringLiteral("cashier");
-    sale.customer = customer;
+    sale.userId = "cashier";
+    sale.customer = QStringLiteral("%1 lines %2").arg(tag).arg(lines);
     sale.timeStamp = QDateTime::currentDateTime();
     sale.grandTotal = total;
     sale.paid = total;
@@ -121,8 +96,7 @@ int RingUpSales(const QStringList& arguments)
             const quint32 roll = random.bounded(100);
             if (roll < 15 && !lines.isEmpty()) {
                 const int position = int(random.bounded(quint32(lines.size())));
-                if (store.VoidLine(lines.at(position), position, QStringLiteral("cashier"))
-                        .isEmpty())
+                if (store.VoidLine(lines.at(position), position, "cashier").isEmpty())
                     lines.removeAt(position);
             } else if (roll < 20 && !lines.isEmpty()) {
                 if (!store.Park(sale))
@@ -133,9 +107,7 @@ int RingUpSales(const QStringList& arguments)
                 const QList<PendingSale> held = store.Held();
                 if (held.isEmpty())
                     continue;
-                if (!lines.isEmpty() && !store.Park(sale))
-                    return 3;
-                if (!store.Unpark(held.first().id))
+                if ((!lines.isEmpty() && !store.Park(sale)) || !store.Unpark(held.first().id))
                     return 3;
                 store.DropIfEmpty(sale);
                 sale = held.first().id;
@@ -146,11 +118,11 @@ int RingUpSales(const QStringList& arguments)
                 const int batch = 1 + int(random.bounded(quint32(BATCHES)));
                 const int subItems = ItemsPerUnit(batch) > 1 ? int(random.bounded(25)) : 0;
                 StockWrite write;
-                PendingLine line = PricedLine(inventory, batch, int(random.bounded(4)), subItems,
-                                              random.bounded(100) < 15, &write);
+                PendingLine line = MakeLine(inventory, batch, int(random.bounded(4)), subItems,
+                                            random.bounded(100) < 15, &write);
                 if (line.batchId < 0)
                     continue;
-                if (!store.Enter(&sale, QStringLiteral("cashier"), QString(), write, &line))
+                if (!store.Enter(&sale, "cashier", QString(), write, &line))
                     return 4;
                 lines << line.id;
             }
@@ -159,12 +131,9 @@ int RingUpSales(const QStringList& arguments)
             store.DropIfEmpty(sale);
             continue;
         }
-        const PendingSale pending = store.Load(sale);
         const QString tag = QStringLiteral("child %1-%2").arg(seed).arg(number);
-        if (!store
-                 .Pay(sale, Header(CustomerText(tag, lines.size()), pending),
-                      CDBManager::SalesDataBasePath())
-                 .Ok())
+        const SaleRecord header = Header(tag, lines.size(), store.Load(sale));
+        if (!store.Pay(sale, header, CDBManager::SalesDataBasePath()).Ok())
             return 5;
     }
 }
@@ -178,12 +147,6 @@ class PendingCrashTest : public QObject
     QString m_inventoryPath;
     QString m_salesPath;
 
-    static void closeStores()
-    {
-        CDBManager::GetInstance()->CloseInventoryDataBase();
-        CDBManager::GetInstance()->CloseSalesDataBase();
-    }
-
     // What the till does when it opens after a crash: each pending sale is resumed and paid, or
     // voided, alternately.
     static void recover(int round)
@@ -196,50 +159,33 @@ class PendingCrashTest : public QObject
         for (int i = 0; i < pending.size(); ++i) {
             const PendingSale& sale = pending.at(i);
             if ((round + i) % 2 == 0) {
-                QCOMPARE(store.VoidSale(sale.id, QStringLiteral("supervisor")), QString());
+                QCOMPARE(store.VoidSale(sale.id, "supervisor"), QString());
                 continue;
             }
             const QString tag = QStringLiteral("resumed %1-%2").arg(round).arg(i);
-            const SaleRecord header = Header(CustomerText(tag, sale.lines.size()), sale);
+            const SaleRecord header = Header(tag, sale.lines.size(), sale);
             QVERIFY(store.Pay(sale.id, header, CDBManager::SalesDataBasePath()).Ok());
         }
         QVERIFY(store.OnTill().isEmpty() && store.Held().isEmpty());
-    }
-
-    static QList<QVariantList> rows(const QSqlDatabase& db, const QString& sql)
-    {
-        QList<QVariantList> result;
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            return result;
-        while (query.next()) {
-            QVariantList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row << query.value(i);
-            result << row;
-        }
-        return result;
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
         TestSupport::resetSettings();
-        m_inventoryPath = QDir::homePath() + QStringLiteral("/crash-inventory.mercdb");
-        m_salesPath = QDir::homePath() + QStringLiteral("/crash-sales.mercdb");
+        m_inventoryPath = QDir::homePath() + "/crash-inventory.mercdb";
+        m_salesPath = QDir::homePath() + "/crash-sales.mercdb";
         TestSupport::StoreBuilder inventory(TestSupport::StoreBuilder::Kind::Inventory,
                                             m_inventoryPath);
         TestSupport::StoreBuilder sales(TestSupport::StoreBuilder::Kind::Sales, m_salesPath);
         QVERIFY(inventory.isOk() && sales.isOk());
-        const qint64 category = inventory.addCategory(QStringLiteral("Goods"));
-        const qint64 vendor = inventory.addVendor(QStringLiteral("Vendor"));
+        const qint64 category = inventory.addCategory("Goods");
+        const qint64 vendor = inventory.addVendor("Vendor");
         // Batch i is product i, named after it, so that a stored line names its batch.
         for (int batch = 1; batch <= BATCHES; ++batch) {
-            const qint64 product = inventory.addProduct(
-                category, QString::number(batch), QStringLiteral("Item %1").arg(batch),
-                ItemsPerUnit(batch), batch % 3 == 0 ? 8.5 : 0.0);
-            QCOMPARE(inventory.addBatch(product, vendor, QStringLiteral("B%1").arg(batch),
-                                        int(START_UNITS), 1.25 * batch, 0.75 * batch),
+            const QString name = QStringLiteral("Item %1").arg(batch);
+            const qint64 product = inventory.addProduct(category, name, name, ItemsPerUnit(batch));
+            QCOMPARE(inventory.addBatch(product, vendor, name, int(START_UNITS), 1, 1),
                      qint64(batch));
         }
         inventory.activate();
@@ -260,7 +206,7 @@ private Q_SLOTS:
 
         int midWrite = 0; // kills that left a journal behind: in the middle of a transaction
         for (int round = 0; round < kills; ++round) {
-            closeStores();
+            TestSupport::resetDatabases();
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             child.start(QCoreApplication::applicationFilePath(),
@@ -289,7 +235,7 @@ private Q_SLOTS:
 
         checkStoredSalesAndStock(kills);
         qInfo("%d journals left by the kills", midWrite);
-        closeStores();
+        TestSupport::resetDatabases();
     }
 
 private:
@@ -297,48 +243,37 @@ private:
     {
         // Every stored sale once, with the lines it was paid with, numbered from 0.
         const QSqlDatabase sales = CDBManager::GetInstance()->GetSalesDataBase();
-        QSet<QString> customers;
-        const QList<QVariantList> stored = rows(
-            sales, QStringLiteral("SELECT s.ID, s.CUSTOMER_ID, COUNT(l.ID), MIN(l.ITEM_INDEX), "
-                                  "MAX(l.ITEM_INDEX) FROM tblSalesTransactions AS s LEFT JOIN "
-                                  "tblSalesInvoice AS l ON l.TRANSACTION_ID = s.ID GROUP BY s.ID"));
+        const QStringList stored =
+            queryRows(sales, "SELECT s.CUSTOMER_ID, COUNT(l.ID), MIN(l.ITEM_INDEX), "
+                             "MAX(l.ITEM_INDEX) FROM tblSalesTransactions AS s LEFT JOIN "
+                             "tblSalesInvoice AS l ON l.TRANSACTION_ID = s.ID GROUP BY s.ID");
         QVERIFY(stored.size() > kills);
         qInfo("%d sales stored", int(stored.size()));
-        for (const QVariantList& sale : stored) {
-            const QString customer = sale.at(1).toString();
+        QSet<QString> customers;
+        for (const QString& sale : stored) {
+            const QString customer = sale.section('|', 0, 0);
             QVERIFY2(!customers.contains(customer), qPrintable(customer + " stored twice"));
             customers << customer;
-            const int lines = sale.at(2).toInt();
-            QCOMPARE(customer.section(QLatin1Char(' '), -1).toInt(), lines);
-            QCOMPARE(sale.at(3).toInt(), 0);
-            QCOMPARE(sale.at(4).toInt(), lines - 1);
+            const int lines = customer.section(' ', -1).toInt();
+            QCOMPARE(sale.section('|', 1), QStringLiteral("%1|0|%2").arg(lines).arg(lines - 1));
         }
 
         // Stock of every batch = start - sold + returned, in sub-items.
-        QHash<QString, qint64> moved;
-        for (const QVariantList& line :
-             rows(sales, QStringLiteral("SELECT PRODUCT_NAME, QUANTITY, SUB_ITEMS, SUB_TOTAL FROM "
-                                        "tblSalesInvoice"))) {
-            const int batch = line.at(0).toString().section(QLatin1Char(' '), 1).toInt();
-            const qint64 subItems =
-                line.at(1).toLongLong() * ItemsPerUnit(batch) + line.at(2).toLongLong();
-            moved[line.at(0).toString()] += line.at(3).toDouble() < 0 ? -subItems : subItems;
-        }
         const QSqlDatabase inventory = CDBManager::GetInstance()->GetInventoryDataBase();
-        for (const QVariantList& batch :
-             rows(inventory, QStringLiteral("SELECT p.NAME, p.ITEMS_PER_UNIT, i.QUANTITY, "
-                                            "i.SUB_ITEMS FROM tblInventory AS i JOIN tblProducts "
-                                            "AS p ON p.ID = i.PRODUCT_ID"))) {
-            const QString name = batch.at(0).toString();
-            const qint64 u = batch.at(1).toLongLong();
-            QCOMPARE(batch.at(2).toLongLong() * u + batch.at(3).toLongLong(),
-                     START_UNITS * u - moved.value(name));
+        for (int batch = 1; batch <= BATCHES; ++batch) {
+            const qint64 moved =
+                queryRows(sales,
+                          "SELECT SUM((QUANTITY * ? + SUB_ITEMS) * (CASE WHEN SUB_TOTAL < 0 THEN "
+                          "-1 ELSE 1 END)) FROM tblSalesInvoice WHERE PRODUCT_NAME = ?",
+                          {ItemsPerUnit(batch), QStringLiteral("Item %1").arg(batch)})
+                    .value(0)
+                    .toLongLong();
+            QCOMPARE(queryRows(inventory,
+                               "SELECT QUANTITY * ? + SUB_ITEMS FROM tblInventory WHERE ID = ?",
+                               {ItemsPerUnit(batch), batch}),
+                     QStringList{QString::number(START_UNITS * ItemsPerUnit(batch) - moved)});
         }
-        QCOMPARE(rows(inventory, QStringLiteral("SELECT COUNT(*) FROM tblPendingLines"))
-                     .value(0)
-                     .value(0)
-                     .toInt(),
-                 0);
+        QCOMPARE(queryRows(inventory, "SELECT COUNT(*) FROM tblPendingLines"), QStringList{"0"});
     }
 };
 
