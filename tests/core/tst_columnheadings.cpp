@@ -41,39 +41,16 @@ class ColumnHeadingsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void shownColumnsAreTranslated();
-
-private:
-    // Translates the model's headings and checks every column from firstShown on (the earlier
-    // ones are hidden by their screens).
-    void verifyHeadings(QSqlQueryModel* model, int firstShown, const char* what);
-
-    QTemporaryDir m_dir;
-    MarkingTranslator m_translator;
 };
-
-void ColumnHeadingsTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QVERIFY(QCoreApplication::installTranslator(&m_translator));
-}
-
-void ColumnHeadingsTest::verifyHeadings(QSqlQueryModel* model, int firstShown, const char* what)
-{
-    ColumnHeadings::Translate(model);
-    QVERIFY2(model->columnCount() > firstShown, what);
-    for (int column = firstShown; column < model->columnCount(); ++column) {
-        const QString name = model->record().fieldName(column);
-        QCOMPARE(model->headerData(column, Qt::Horizontal).toString(),
-                 QLatin1Char('<') + name + QLatin1Char('>'));
-    }
-}
 
 void ColumnHeadingsTest::shownColumnsAreTranslated()
 {
-    StoreBuilder inventory(StoreBuilder::Kind::Inventory, m_dir.filePath(QStringLiteral("i.db")));
-    StoreBuilder sales(StoreBuilder::Kind::Sales, m_dir.filePath(QStringLiteral("s.db")));
+    MarkingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QTemporaryDir dir;
+    StoreBuilder inventory(StoreBuilder::Kind::Inventory, dir.filePath(QStringLiteral("i.db")));
+    StoreBuilder sales(StoreBuilder::Kind::Sales, dir.filePath(QStringLiteral("s.db")));
     QVERIFY(inventory.isOk() && sales.isOk());
     const ReportPeriod period{QDate(2025, 3, 1), QDate(2025, 3, 9)};
     const struct
@@ -81,7 +58,7 @@ void ColumnHeadingsTest::shownColumnsAreTranslated()
         const char* what;
         QSqlDatabase db;
         BoundStatement statement;
-        int firstShown;
+        int firstShown; // the columns before it are hidden by their screens
     } statements[] = {
         {"low stock", inventory.database(), StockReport::LowStock(5), 0},
         {"expiring", inventory.database(),
@@ -115,9 +92,11 @@ void ColumnHeadingsTest::shownColumnsAreTranslated()
     ReportTableModel model;
     for (const auto& row : statements) {
         SetBoundQuery(&model, row.db, row.statement);
-        verifyHeadings(&model, row.firstShown, row.what);
-        if (QTest::currentTestFailed())
-            return;
+        ColumnHeadings::Translate(&model);
+        QVERIFY2(model.columnCount() > row.firstShown, row.what);
+        for (int column = row.firstShown; column < model.columnCount(); ++column)
+            QCOMPARE(model.headerData(column, Qt::Horizontal).toString(),
+                     QLatin1Char('<') + model.record().fieldName(column) + QLatin1Char('>'));
     }
 }
 
