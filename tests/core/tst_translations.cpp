@@ -3,11 +3,11 @@
 #include "core/translations.h"
 
 #include <QDir>
+#include <QDomDocument>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QXmlStreamReader>
 
 namespace {
 struct Message
@@ -23,39 +23,27 @@ QVector<Message> ReadTs(const QString& path)
 {
     QVector<Message> messages;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QDomDocument document;
+    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
         return messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Message message;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        const QString name = xml.name().toString();
-        if (name == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            message = Message{context, QString(), {}, false};
-        } else if (name == QLatin1String("source")) {
-            message.source = xml.readElementText();
-        } else if (name == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+    const QDomNodeList contexts = document.elementsByTagName(QStringLiteral("context"));
+    for (int c = 0; c < contexts.count(); ++c) {
+        const QDomElement context = contexts.at(c).toElement();
+        const QString name = context.firstChildElement(QStringLiteral("name")).text();
+        for (QDomElement m = context.firstChildElement(QStringLiteral("message")); !m.isNull();
+             m = m.nextSiblingElement(QStringLiteral("message"))) {
+            const QDomElement translation = m.firstChildElement(QStringLiteral("translation"));
+            const QString type = translation.attribute(QStringLiteral("type"));
             if (type == QLatin1String("obsolete") || type == QLatin1String("vanished"))
                 continue;
-            message.finished = type.isEmpty();
             // A plural message has one numerusform per form; any other has its text here.
-            QString text;
-            while (!xml.atEnd() &&
-                   (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != name)) {
-                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
-                    message.translations << xml.readElementText();
-                else if (xml.isCharacters())
-                    text += xml.text();
-            }
-            if (message.translations.isEmpty())
-                message.translations << text;
-            messages << message;
+            QStringList forms;
+            for (QDomElement f = translation.firstChildElement(QStringLiteral("numerusform"));
+                 !f.isNull(); f = f.nextSiblingElement(QStringLiteral("numerusform")))
+                forms << f.text();
+            messages << Message{name, m.firstChildElement(QStringLiteral("source")).text(),
+                                forms.isEmpty() ? QStringList{translation.text()} : forms,
+                                type.isEmpty()};
         }
     }
     return messages;
